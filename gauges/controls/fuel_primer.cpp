@@ -1,0 +1,30 @@
+// Fuel Primer: gauge records.
+#include "frame/gauge_records.h"
+
+extern GAUGEHDR gauge_Fuel_Primer;
+
+namespace {
+
+ELEMENT_STATIC_IMAGE background = static_image({
+    .bitmap_id = 4020,
+    .position = {0, 0},
+    .image_flags = 0x3,
+    .gauge = &gauge_Fuel_Primer,
+});
+
+ELEMENT_LIST elements[] = {&background.header, nullptr};
+
+MOUSERECT mouse_rects[] = {
+    mouse_whole_gauge(0),
+    mouse_end_parent(),
+    mouse_end(),
+};
+
+}  // namespace
+
+GAUGEHDR gauge_Fuel_Primer = gauge_header({
+    .name = "Fuel_Primer",
+    .width_mm = 36,
+    .elements = elements,
+    .mouse_rects = mouse_rects,
+});

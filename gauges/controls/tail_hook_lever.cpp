@@ -1,0 +1,30 @@
+// Tail Hook Lever: gauge records.
+#include "frame/gauge_records.h"
+
+extern GAUGEHDR gauge_Tail_Hook_Lever;
+
+namespace {
+
+ELEMENT_STATIC_IMAGE background = static_image({
+    .bitmap_id = 4380,
+    .position = {0, 0},
+    .image_flags = 0x3,
+    .gauge = &gauge_Tail_Hook_Lever,
+});
+
+ELEMENT_LIST elements[] = {&background.header, nullptr};
+
+MOUSERECT mouse_rects[] = {
+    mouse_whole_gauge(0),
+    mouse_end_parent(),
+    mouse_end(),
+};
+
+}  // namespace
+
+GAUGEHDR gauge_Tail_Hook_Lever = gauge_header({
+    .name = "Tail_Hook_Lever",
+    .width_mm = 30,
+    .elements = elements,
+    .mouse_rects = mouse_rects,
+});

@@ -1,0 +1,30 @@
+// Fuel Qty Switch: gauge records.
+#include "frame/gauge_records.h"
+
+extern GAUGEHDR gauge_Fuel_Qty_Switch;
+
+namespace {
+
+ELEMENT_STATIC_IMAGE background = static_image({
+    .bitmap_id = 3290,
+    .position = {0, 0},
+    .image_flags = 0x3,
+    .gauge = &gauge_Fuel_Qty_Switch,
+});
+
+ELEMENT_LIST elements[] = {&background.header, nullptr};
+
+MOUSERECT mouse_rects[] = {
+    mouse_whole_gauge(0),
+    mouse_end_parent(),
+    mouse_end(),
+};
+
+}  // namespace
+
+GAUGEHDR gauge_Fuel_Qty_Switch = gauge_header({
+    .name = "Fuel_Qty_Switch",
+    .width_mm = 30,
+    .elements = elements,
+    .mouse_rects = mouse_rects,
+});

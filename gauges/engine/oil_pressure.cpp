@@ -1,0 +1,30 @@
+// Oil Pressure: gauge records.
+#include "frame/gauge_records.h"
+
+extern GAUGEHDR gauge_Oil_Pressure;
+
+namespace {
+
+ELEMENT_STATIC_IMAGE background = static_image({
+    .bitmap_id = 2220,
+    .position = {0, 0},
+    .image_flags = 0x4003,
+    .gauge = &gauge_Oil_Pressure,
+});
+
+ELEMENT_LIST elements[] = {&background.header, nullptr};
+
+MOUSERECT mouse_rects[] = {
+    mouse_whole_gauge(0),
+    mouse_end_parent(),
+    mouse_end(),
+};
+
+}  // namespace
+
+GAUGEHDR gauge_Oil_Pressure = gauge_header({
+    .name = "Oil_Pressure",
+    .width_mm = 100,
+    .elements = elements,
+    .mouse_rects = mouse_rects,
+});

@@ -1,0 +1,30 @@
+// Speed Brake Lamp: gauge records.
+#include "frame/gauge_records.h"
+
+extern GAUGEHDR gauge_Speed_Brake_Lamp;
+
+namespace {
+
+ELEMENT_STATIC_IMAGE background = static_image({
+    .bitmap_id = 4080,
+    .position = {0, 0},
+    .image_flags = 0x3,
+    .gauge = &gauge_Speed_Brake_Lamp,
+});
+
+ELEMENT_LIST elements[] = {&background.header, nullptr};
+
+MOUSERECT mouse_rects[] = {
+    mouse_whole_gauge(0),
+    mouse_end_parent(),
+    mouse_end(),
+};
+
+}  // namespace
+
+GAUGEHDR gauge_Speed_Brake_Lamp = gauge_header({
+    .name = "Speed_Brake_Lamp",
+    .width_mm = 40,
+    .elements = elements,
+    .mouse_rects = mouse_rects,
+});

@@ -1,0 +1,30 @@
+// Airspeed: gauge records.
+#include "frame/gauge_records.h"
+
+extern GAUGEHDR gauge_Airspeed;
+
+namespace {
+
+ELEMENT_STATIC_IMAGE background = static_image({
+    .bitmap_id = 430,
+    .position = {0, 0},
+    .image_flags = 0x4003,
+    .gauge = &gauge_Airspeed,
+});
+
+ELEMENT_LIST elements[] = {&background.header, nullptr};
+
+MOUSERECT mouse_rects[] = {
+    mouse_whole_gauge(0xAB02),
+    mouse_end_parent(),
+    mouse_end(),
+};
+
+}  // namespace
+
+GAUGEHDR gauge_Airspeed = gauge_header({
+    .name = "Airspeed",
+    .width_mm = 100,
+    .elements = elements,
+    .mouse_rects = mouse_rects,
+});

@@ -1,0 +1,30 @@
+// Nav Instruments Toggle: gauge records.
+#include "frame/gauge_records.h"
+
+extern GAUGEHDR gauge_Nav_Instruments_Toggle;
+
+namespace {
+
+ELEMENT_STATIC_IMAGE background = static_image({
+    .bitmap_id = 190,
+    .position = {0, 0},
+    .image_flags = 0x3,
+    .gauge = &gauge_Nav_Instruments_Toggle,
+});
+
+ELEMENT_LIST elements[] = {&background.header, nullptr};
+
+MOUSERECT mouse_rects[] = {
+    mouse_whole_gauge(0),
+    mouse_end_parent(),
+    mouse_end(),
+};
+
+}  // namespace
+
+GAUGEHDR gauge_Nav_Instruments_Toggle = gauge_header({
+    .name = "Nav_Instruments_Toggle",
+    .width_mm = 19,
+    .elements = elements,
+    .mouse_rects = mouse_rects,
+});

@@ -1,0 +1,30 @@
+// Right Taxi Toggle: gauge records.
+#include "frame/gauge_records.h"
+
+extern GAUGEHDR gauge_Right_Taxi_Toggle;
+
+namespace {
+
+ELEMENT_STATIC_IMAGE background = static_image({
+    .bitmap_id = 180,
+    .position = {0, 0},
+    .image_flags = 0x3,
+    .gauge = &gauge_Right_Taxi_Toggle,
+});
+
+ELEMENT_LIST elements[] = {&background.header, nullptr};
+
+MOUSERECT mouse_rects[] = {
+    mouse_whole_gauge(0),
+    mouse_end_parent(),
+    mouse_end(),
+};
+
+}  // namespace
+
+GAUGEHDR gauge_Right_Taxi_Toggle = gauge_header({
+    .name = "Right_Taxi_Toggle",
+    .width_mm = 19,
+    .elements = elements,
+    .mouse_rects = mouse_rects,
+});
