@@ -34,6 +34,13 @@ if(VANTOR_WINDOWS_BUILD)
   set(VANTOR_GAUGELIST_EXE ${VANTOR_WINDOWS_DIR}/gaugelist.exe)
 endif()
 
+# The platform layer, the host emulator and the art generator, as they arrive.
+foreach(part platform host tools/artgen)
+  if(EXISTS ${CMAKE_SOURCE_DIR}/${part}/CMakeLists.txt)
+    add_subdirectory(${part})
+  endif()
+endforeach()
+
 if(BUILD_TESTING)
   add_subdirectory(tests)
 endif()

@@ -3,7 +3,7 @@
 #include <set>
 #include <string>
 
-#include "loaded_module.h"
+#include "support/loaded_module.h"
 
 namespace {
 

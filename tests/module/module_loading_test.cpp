@@ -1,7 +1,7 @@
 #include <dlfcn.h>
 #include <gtest/gtest.h>
 
-#include "loaded_module.h"
+#include "support/loaded_module.h"
 
 TEST(ModuleLoading, ExportsTheLinkageAndAnEmptyImportTable) {
     LoadedModule module;
