@@ -43,6 +43,166 @@ constexpr MODULE_VAR module_var(UINT32 token) {
     return v;
 }
 
+constexpr MODULE_VAR NO_VAR = {};
+
+// Needle: turns about `offset` (inside its bitmap), placed at `position`.
+struct NeedleFields {
+    MODULE_VAR var = NO_VAR;
+    NONLINEARITY* calibration = nullptr;
+    UINT32 calibration_count = 0;
+    NEEDLE_CALLBACK callback = nullptr;
+};
+
+constexpr ELEMENT_NEEDLE needle(const ElementPlacement& p, const NeedleFields& f) {
+    ELEMENT_NEEDLE e{};
+    e.header = element_header(ELEMENT_TYPE_NEEDLE, p);
+    e.source_var = f.var;
+    e.calibration = f.calibration;
+    e.calibration_count = f.calibration_count;
+    e.callback = f.callback;
+    return e;
+}
+
+struct StringFields {
+    MODULE_VAR vars[3] = {NO_VAR, NO_VAR, NO_VAR};
+    UINT32 box_width = 0;
+    UINT32 box_height = 0;
+    UINT32 text_color = 0;
+    UINT32 background_color = 0;
+    UINT32 highlight_color = 0;
+    const char* font_face = "Arial";
+    UINT32 font_weight = 400;
+    UINT32 char_set = 1;
+    UINT32 draw_text_flags = 0x25;
+    UINT32 max_chars = 0;
+    STRING_CALLBACK callback = nullptr;
+};
+
+constexpr ELEMENT_STRING string_element(const ElementPlacement& p, const StringFields& f) {
+    ELEMENT_STRING e{};
+    e.header = element_header(ELEMENT_TYPE_STRING, p);
+    e.header.bitmap_id = NO_BITMAP;
+    for (int i = 0; i < 3; ++i) {
+        e.source_var[i] = f.vars[i];
+    }
+    e.box_width = f.box_width;
+    e.box_height = f.box_height;
+    e.text_color = f.text_color;
+    e.background_color = f.background_color;
+    e.highlight_color = f.highlight_color;
+    for (std::size_t i = 0; i + 1 < FONT_FACE_BYTES && f.font_face != nullptr && f.font_face[i] != 0; ++i) {
+        e.font_face[i] = f.font_face[i];
+    }
+    e.font_weight = f.font_weight;
+    e.char_set = f.char_set;
+    e.draw_text_flags = f.draw_text_flags;
+    e.max_chars = f.max_chars;
+    e.callback = f.callback;
+    return e;
+}
+
+struct SliderFields {
+    MODULE_VAR var_x = NO_VAR;
+    FLOAT64 scale_x = 0.0;
+    MODULE_VAR var_y = NO_VAR;
+    FLOAT64 scale_y = 0.0;
+    SLIDER_CALLBACK callback_x = nullptr;
+    SLIDER_CALLBACK callback_y = nullptr;
+};
+
+constexpr ELEMENT_SLIDER slider(const ElementPlacement& p, const SliderFields& f) {
+    ELEMENT_SLIDER e{};
+    e.header = element_header(ELEMENT_TYPE_SLIDER, p);
+    e.source_var_x = f.var_x;
+    e.scale_x = f.scale_x;
+    e.source_var_y = f.var_y;
+    e.scale_y = f.scale_y;
+    e.callback_x = f.callback_x;
+    e.callback_y = f.callback_y;
+    return e;
+}
+
+struct IconFields {
+    MODULE_VAR var = NO_VAR;
+    FLOAT64 scale = 1.0;
+    UINT32 icon_count = 0;
+    ICON_CALLBACK callback = nullptr;
+};
+
+constexpr ELEMENT_ICON icon(const ElementPlacement& p, const IconFields& f) {
+    ELEMENT_ICON e{};
+    e.header = element_header(ELEMENT_TYPE_ICON, p);
+    e.source_var = f.var;
+    e.scale = f.scale;
+    e.icon_count = f.icon_count;
+    e.callback = f.callback;
+    return e;
+}
+
+struct MovingImageFields {
+    MODULE_VAR var_x = NO_VAR;
+    FLOAT64 min_x = 0.0;
+    FLOAT64 max_x = 0.0;
+    MODULE_VAR var_y = NO_VAR;
+    FLOAT64 min_y = 0.0;
+    FLOAT64 max_y = 0.0;
+    MOVING_IMAGE_CALLBACK callback_x = nullptr;
+    MOVING_IMAGE_CALLBACK callback_y = nullptr;
+};
+
+constexpr ELEMENT_MOVING_IMAGE moving_image(const ElementPlacement& p, const MovingImageFields& f) {
+    ELEMENT_MOVING_IMAGE e{};
+    e.header = element_header(ELEMENT_TYPE_MOVING_IMAGE, p);
+    e.source_var_x = f.var_x;
+    e.min_x = f.min_x;
+    e.max_x = f.max_x;
+    e.source_var_y = f.var_y;
+    e.min_y = f.min_y;
+    e.max_y = f.max_y;
+    e.callback_x = f.callback_x;
+    e.callback_y = f.callback_y;
+    return e;
+}
+
+// Sprite: turns about `offset` (its texture centre), seen through the window
+// bitmap at bitmap id + 1.
+struct SpriteFields {
+    MODULE_VAR var_x = NO_VAR;
+    FLOAT64 scale_x = 1.0;
+    MODULE_VAR var_y = NO_VAR;
+    FLOAT64 scale_y = 1.0;
+    MODULE_VAR var_angle = NO_VAR;
+    FLOAT64 scale_angle = 1.0;
+    float texture_scale_x = 1.0f;
+    float texture_scale_y = 1.0f;
+    SPRITE_CALLBACK callback_x = nullptr;
+    SPRITE_CALLBACK callback_y = nullptr;
+    SPRITE_CALLBACK callback_angle = nullptr;
+};
+
+constexpr ELEMENT_SPRITE sprite(const ElementPlacement& p, const SpriteFields& f) {
+    ELEMENT_SPRITE e{};
+    e.header = element_header(ELEMENT_TYPE_SPRITE, p);
+    e.source_var_x = f.var_x;
+    e.scale_x = f.scale_x;
+    e.source_var_y = f.var_y;
+    e.scale_y = f.scale_y;
+    e.source_var_angle = f.var_angle;
+    e.scale_angle = f.scale_angle;
+    e.texture_scale_x = f.texture_scale_x;
+    e.texture_scale_y = f.texture_scale_y;
+    e.callback_x = f.callback_x;
+    e.callback_y = f.callback_y;
+    e.callback_angle = f.callback_angle;
+    return e;
+}
+
+// Number of entries of a static array, for calibration counts.
+template <typename T, std::size_t N>
+constexpr UINT32 count_of(const T (&)[N]) {
+    return static_cast<UINT32>(N);
+}
+
 // Mouse rectangle lists: parents, children and tooltips, ended by mouse_end().
 
 constexpr MOUSERECT mouse_parent(PIXBOX box, SINT32 cursor, UINT32 help_id) {
