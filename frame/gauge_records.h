@@ -242,6 +242,19 @@ constexpr MOUSERECT mouse_tooltip_id(UINT32 text_id) {
     return r;
 }
 
+// Tooltip argument entries (variable token 0): a number or a text.
+constexpr MOUSE_ARG mouse_number_arg(TOOLTIP_NUMBER_CALLBACK callback) {
+    MOUSE_ARG a{};
+    a.number_callback = callback;
+    return a;
+}
+
+constexpr MOUSE_ARG mouse_text_arg(TOOLTIP_TEXT_CALLBACK callback) {
+    MOUSE_ARG a{};
+    a.text_callback = callback;
+    return a;
+}
+
 constexpr MOUSERECT mouse_tooltip_text(const char* text, UINT32 arg_count, MOUSE_ARG* args) {
     MOUSERECT r{};
     r.rect_type = MOUSE_RECT_TOOLTIP;
