@@ -1,21 +1,23 @@
-// ATC Toggle: gauge records.
+// ATC Toggle: panel button that sends the air traffic control window key event; it reads no parameters.
 #include "frame/gauge_records.h"
+#include "gauges/navigation/panel_button.h"
 
 extern GAUGEHDR gauge_ATC_Toggle;
 
 namespace {
 
-ELEMENT_STATIC_IMAGE background = static_image({
+ELEMENT_STATIC_IMAGE face = static_image({
     .bitmap_id = 70,
     .position = {0, 0},
     .image_flags = 0x3,
     .gauge = &gauge_ATC_Toggle,
 });
 
-ELEMENT_LIST elements[] = {&background.header, nullptr};
+ELEMENT_LIST elements[] = {&face.header, nullptr};
 
 MOUSERECT mouse_rects[] = {
     mouse_whole_gauge(0xAB94),
+    mouse_child_event(PANEL_BUTTON_AREA, CURSOR_HAND, MOUSE_LEFT_SINGLE, 0x1001C),
     mouse_end_parent(),
     mouse_end(),
 };

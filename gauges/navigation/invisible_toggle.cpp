@@ -1,21 +1,24 @@
-// Invisible Toggle: gauge records.
+// Invisible Toggle: generic panel button. Without parameters a click toggles
+// panel window 0; face 200 and no tooltip until `b` and `h` say otherwise.
 #include "frame/gauge_records.h"
+#include "gauges/navigation/panel_button.h"
 
 extern GAUGEHDR gauge_Invisible_Toggle;
 
 namespace {
 
-ELEMENT_STATIC_IMAGE background = static_image({
+ELEMENT_STATIC_IMAGE face = static_image({
     .bitmap_id = 200,
     .position = {0, 0},
     .image_flags = 0x3,
     .gauge = &gauge_Invisible_Toggle,
 });
 
-ELEMENT_LIST elements[] = {&background.header, nullptr};
+ELEMENT_LIST elements[] = {&face.header, nullptr};
 
 MOUSERECT mouse_rects[] = {
     mouse_whole_gauge(0),
+    mouse_child(PANEL_BUTTON_AREA, CURSOR_HAND, MOUSE_LEFT_SINGLE, panel_button_click),
     mouse_end_parent(),
     mouse_end(),
 };
@@ -27,4 +30,5 @@ GAUGEHDR gauge_Invisible_Toggle = gauge_header({
     .width_mm = 19,
     .elements = elements,
     .mouse_rects = mouse_rects,
+    .callback = panel_button_callback,
 });

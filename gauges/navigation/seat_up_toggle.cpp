@@ -1,21 +1,30 @@
-// Seat Up Toggle: gauge records.
+// Seat Up Toggle: generic panel button. Without parameters a click toggles
+// panel window 0, then moves the seat up three steps; face 100 and no
+// tooltip until `b` and `h` say otherwise.
 #include "frame/gauge_records.h"
+#include "gauges/navigation/panel_button.h"
 
 extern GAUGEHDR gauge_Seat_Up_Toggle;
 
 namespace {
 
-ELEMENT_STATIC_IMAGE background = static_image({
+HOST_BOOL HOST_CALL seat_up_click(MOUSE_CLICK* click, UINT32) {
+    panel_button_run_click(click, EVENT_SEAT_UP);
+    return 0;
+}
+
+ELEMENT_STATIC_IMAGE face = static_image({
     .bitmap_id = 100,
     .position = {0, 0},
     .image_flags = 0x3,
     .gauge = &gauge_Seat_Up_Toggle,
 });
 
-ELEMENT_LIST elements[] = {&background.header, nullptr};
+ELEMENT_LIST elements[] = {&face.header, nullptr};
 
 MOUSERECT mouse_rects[] = {
     mouse_whole_gauge(0),
+    mouse_child(PANEL_BUTTON_AREA, CURSOR_HAND, MOUSE_LEFT_SINGLE, seat_up_click),
     mouse_end_parent(),
     mouse_end(),
 };
@@ -27,4 +36,5 @@ GAUGEHDR gauge_Seat_Up_Toggle = gauge_header({
     .width_mm = 19,
     .elements = elements,
     .mouse_rects = mouse_rects,
+    .callback = panel_button_callback,
 });
