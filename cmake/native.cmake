@@ -11,6 +11,12 @@ target_compile_options(Vantor_Instr PRIVATE -fno-exceptions -fno-rtti -Wall -Wex
 target_link_options(Vantor_Instr PRIVATE
   -Wl,--version-script=${CMAKE_SOURCE_DIR}/frame/exports.map -Wl,--no-undefined)
 set_target_properties(Vantor_Instr PROPERTIES LINK_DEPENDS ${CMAKE_SOURCE_DIR}/frame/exports.map)
+# The Win32 subset the module calls, served natively by platform/.
+target_link_libraries(Vantor_Instr PRIVATE vantor_platform)
+
+# The module's resources beside it, where the platform layer looks for them:
+# Vantor_Instr.resources/bitmap/<id>.bmp (drawn by artgen) and WAVE/<id>.wav.
+set(VANTOR_RESOURCE_DIR ${CMAKE_BINARY_DIR}/Vantor_Instr.resources)
 
 add_executable(gaugelist tools/gaugelist/gaugelist.cpp)
 target_include_directories(gaugelist PRIVATE ${CMAKE_SOURCE_DIR})
@@ -27,6 +33,7 @@ if(VANTOR_WINDOWS_BUILD)
     CMAKE_ARGS
       -DCMAKE_TOOLCHAIN_FILE=${CMAKE_SOURCE_DIR}/cmake/mingw-i686.cmake
       -DCMAKE_BUILD_TYPE=Release
+      -DVANTOR_RESOURCE_DIR=${VANTOR_RESOURCE_DIR}
     BUILD_ALWAYS ON
     INSTALL_COMMAND ""
     USES_TERMINAL_BUILD ON)
@@ -34,12 +41,36 @@ if(VANTOR_WINDOWS_BUILD)
   set(VANTOR_GAUGELIST_EXE ${VANTOR_WINDOWS_DIR}/gaugelist.exe)
 endif()
 
-# The platform layer, the host emulator and the art generator, as they arrive.
-foreach(part platform host tools/artgen)
+# The platform layer, the host emulator, its renderer, the art generator and
+# the benchmarks, as they arrive.
+foreach(part platform host host/render tools/artgen tools/backdrops bench)
   if(EXISTS ${CMAKE_SOURCE_DIR}/${part}/CMakeLists.txt)
     add_subdirectory(${part})
   endif()
 endforeach()
+
+# Bitmaps drawn by artgen from the table and the module's records, and the
+# sounds copied; stamps make both re-run only when an input changes.
+file(GLOB VANTOR_SOUNDS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/resources/sounds/*.wav)
+add_custom_command(OUTPUT ${VANTOR_RESOURCE_DIR}/bitmap.stamp
+  COMMAND artgen --module $<TARGET_FILE:Vantor_Instr> --table ${CMAKE_SOURCE_DIR}/resources/bitmaps.tsv
+    --out ${VANTOR_RESOURCE_DIR}/bitmap
+  COMMAND ${CMAKE_COMMAND} -E touch ${VANTOR_RESOURCE_DIR}/bitmap.stamp
+  DEPENDS artgen Vantor_Instr ${CMAKE_SOURCE_DIR}/resources/bitmaps.tsv
+  COMMENT "Drawing the module's bitmaps"
+  VERBATIM)
+add_custom_command(OUTPUT ${VANTOR_RESOURCE_DIR}/WAVE.stamp
+  COMMAND ${CMAKE_COMMAND} -E make_directory ${VANTOR_RESOURCE_DIR}/WAVE
+  COMMAND ${CMAKE_COMMAND} -E copy_if_different ${VANTOR_SOUNDS} ${VANTOR_RESOURCE_DIR}/WAVE
+  COMMAND ${CMAKE_COMMAND} -E touch ${VANTOR_RESOURCE_DIR}/WAVE.stamp
+  DEPENDS ${VANTOR_SOUNDS}
+  COMMENT "Copying the module's sounds"
+  VERBATIM)
+add_custom_target(module_resources ALL
+  DEPENDS ${VANTOR_RESOURCE_DIR}/bitmap.stamp ${VANTOR_RESOURCE_DIR}/WAVE.stamp)
+if(VANTOR_WINDOWS_BUILD)
+  add_dependencies(windows_module module_resources)
+endif()
 
 if(BUILD_TESTING)
   add_subdirectory(tests)

@@ -7,7 +7,32 @@ target_compile_options(Vantor_Instr PRIVATE
   -fno-exceptions -fno-rtti -mfpmath=sse -msse2 -Wall -Wextra -Werror)
 target_link_options(Vantor_Instr PRIVATE -static -static-libgcc -static-libstdc++)
 
+# Resources: every bitmap of resources/bitmaps.tsv and every sound, taken from
+# the folder the native build fills (artgen's bitmaps, the WAVE files).
+if(VANTOR_RESOURCE_DIR)
+  enable_language(RC)
+  include(${CMAKE_CURRENT_LIST_DIR}/resource_script.cmake)
+  vantor_resource_script(${VANTOR_RESOURCE_DIR} ${CMAKE_BINARY_DIR}/Vantor_Instr.rc VANTOR_RESOURCE_FILES)
+  target_sources(Vantor_Instr PRIVATE ${CMAKE_BINARY_DIR}/Vantor_Instr.rc)
+  set_source_files_properties(${CMAKE_BINARY_DIR}/Vantor_Instr.rc PROPERTIES OBJECT_DEPENDS "${VANTOR_RESOURCE_FILES}")
+else()
+  set(message "Vantor_Instr.gau needs its bitmaps and sounds, which the native build makes: \
+build the native preset (it builds this module too), or configure this build with \
+-DVANTOR_RESOURCE_DIR=/path/to/build/native/Vantor_Instr.resources after a native build.")
+  message(WARNING "VANTOR_RESOURCE_DIR is not set. ${message}")
+  add_custom_target(resources_required
+    COMMAND ${CMAKE_COMMAND} -E echo "${message}"
+    COMMAND ${CMAKE_COMMAND} -E false
+    VERBATIM)
+  add_dependencies(Vantor_Instr resources_required)
+endif()
+
 # Loader probe: lists the module's gauges the way the host would see them.
 add_executable(gaugelist ${CMAKE_SOURCE_DIR}/tools/gaugelist/gaugelist.cpp)
 target_include_directories(gaugelist PRIVATE ${CMAKE_SOURCE_DIR})
 target_link_options(gaugelist PRIVATE -static)
+
+# The host core and hostprobe.exe, which runs panel scenarios against the .gau.
+if(EXISTS ${CMAKE_SOURCE_DIR}/host/CMakeLists.txt)
+  add_subdirectory(host)
+endif()

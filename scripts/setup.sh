@@ -7,7 +7,8 @@ packages=(
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   g++-mingw-w64-i686 binutils-mingw-w64-i686
   wine wine32:i386
-  libcairo2-dev fontconfig fonts-liberation fonts-dseg
+  libcairo2-dev fontconfig fonts-liberation fonts-dseg fonts-dejavu-core fonts-dejavu-extra
+  libfontconfig-dev libfreetype-dev
   espeak-ng sox
   libsdl2-dev xvfb
 )

@@ -1,0 +1,31 @@
+# Writes the module's resource script: every id of resources/bitmaps.tsv as a
+# BITMAP (language neutral) and every sound of resources/sounds as a WAVE in
+# the French language block (1036), both taken from RESOURCE_DIR
+# (bitmap/<id>.bmp, WAVE/<id>.wav). FILES_VAR receives the files it names.
+function(vantor_resource_script resource_dir output files_var)
+  set(table ${CMAKE_SOURCE_DIR}/resources/bitmaps.tsv)
+  set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${table})
+  # Ids only: the rows' other columns hold semicolons, which lists would split.
+  file(READ ${table} content)
+  string(REGEX MATCHALL "\n[0-9]+\t" ids "${content}")
+  set(files)
+  set(script "// The module's bitmaps and sounds, generated from resources/bitmaps.tsv and resources/sounds.\n")
+  string(APPEND script "LANGUAGE 0x00, 0x00\n")
+  foreach(id IN LISTS ids)
+    string(STRIP "${id}" id)
+    set(file ${resource_dir}/bitmap/${id}.bmp)
+    string(APPEND script "${id} BITMAP \"${file}\"\n")
+    list(APPEND files ${file})
+  endforeach()
+  file(GLOB sounds CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/resources/sounds/*.wav)
+  list(SORT sounds COMPARE NATURAL)
+  string(APPEND script "\nLANGUAGE 0x0C, 0x01\n")
+  foreach(sound IN LISTS sounds)
+    get_filename_component(id ${sound} NAME_WE)
+    set(file ${resource_dir}/WAVE/${id}.wav)
+    string(APPEND script "${id} WAVE \"${file}\"\n")
+    list(APPEND files ${file})
+  endforeach()
+  file(CONFIGURE OUTPUT ${output} CONTENT "${script}" @ONLY)
+  set(${files_var} ${files} PARENT_SCOPE)
+endfunction()
