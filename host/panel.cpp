@@ -1,0 +1,250 @@
+#include "host/panel.h"
+
+#include <filesystem>
+
+#include "host/host_error.h"
+
+namespace host {
+
+Panel::Panel(Simulation& simulation, const BitmapCatalog& bitmaps, Options options)
+    : simulation_(simulation),
+      bitmaps_(bitmaps),
+      options_(std::move(options)),
+      calculator_(simulation),
+      services_(ServiceTargets{&simulation, &calculator_, [this](UINT32 id) { toggle_window(static_cast<int>(id)); },
+                               [this](const char* message) { warnings_.emplace_back(message); }}),
+      evaluator_(simulation, bitmaps),
+      tooltips_(simulation),
+      mouse_(simulation) {
+    evaluator_.warn = [this](const std::string& message) { warnings_.push_back(message); };
+    simulation_.on_key(EVENT_PANEL_OPEN, [this](Simulation&, UINT32 id) { open_window(static_cast<int>(id)); });
+    simulation_.on_key(EVENT_PANEL_CLOSE, [this](Simulation&, UINT32 id) { close_window(static_cast<int>(id)); });
+    simulation_.on_key(EVENT_PANEL_TOGGLE, [this](Simulation&, UINT32 id) { toggle_window(static_cast<int>(id)); });
+}
+
+Panel::~Panel() {
+    shutdown();
+    simulation_.remove_key_handler(EVENT_PANEL_OPEN);
+    simulation_.remove_key_handler(EVENT_PANEL_CLOSE);
+    simulation_.remove_key_handler(EVENT_PANEL_TOGGLE);
+}
+
+LoadedModule& Panel::module_for(const PanelConfig& config, const GaugePlacement& placement) {
+    auto loaded = modules_.find(placement.module);
+    if (loaded != modules_.end()) {
+        return *loaded->second;
+    }
+    std::string path;
+    if (auto given = options_.module_paths.find(placement.module); given != options_.module_paths.end()) {
+        path = given->second;
+    } else {
+        std::vector<std::string> folders = options_.module_folders;
+        folders.push_back(std::filesystem::path(config.path).parent_path().string());
+        if (folders.back().empty()) {
+            folders.back() = ".";
+        }
+        path = ModuleLoader::find(placement.module, folders);
+        if (path.empty()) {
+            std::string where;
+            for (const std::string& f : folders) {
+                where += (where.empty() ? "" : ", ") + f;
+            }
+            throw HostError(config.path, placement.line,
+                            placement.key + ": module " + placement.module + " not found (looked in " + where + ")");
+        }
+    }
+    LoadedModule module;
+    try {
+        module = ModuleLoader::load(path);
+    } catch (const HostError& e) {
+        throw HostError(config.path, placement.line, placement.key + ": " + e.what());
+    }
+    auto owned = std::make_unique<LoadedModule>(std::move(module));
+    LoadedModule& m = *owned;
+    services_.install(m.imports());
+    lifecycle_.push_back({LifecycleCall::ModuleInit, placement.module, {}, 0, 0, {}, simulation_.frame()});
+    if (m.linkage().module_init != nullptr) {
+        m.linkage().module_init();
+    }
+    modules_[placement.module] = std::move(owned);
+    module_order_.push_back(placement.module);
+    return m;
+}
+
+void Panel::load(const PanelConfig& config) {
+    if (loaded_) {
+        throw HostError("a panel is already loaded");
+    }
+    loaded_ = true;
+    for (const WindowConfig& window : config.windows) {
+        windows_.push_back({window, window.visible});
+    }
+    // Place every gauge first, so a bad line stops the load before any
+    // gauge runs.
+    try {
+        place_all(config);
+    } catch (...) {
+        gauges_.clear();  // none of them was installed: no kill for them
+        throw;
+    }
+    // Pre-install: the parameter string first, the module handle as the extra argument.
+    for (auto& gauge : gauges_) {
+        gauge->header->parameters = gauge->placement.parameters.c_str();
+        notify(*gauge, PANEL_SERVICE_PRE_INSTALL, gauge->module->handle());
+    }
+    connect_pending();
+}
+
+void Panel::place_all(const PanelConfig& config) {
+    for (std::size_t w = 0; w < windows_.size(); ++w) {
+        for (const GaugePlacement& placement : windows_[w].config.gauges) {
+            LoadedModule& module = module_for(config, placement);
+            GAUGEHDR* header = module.gauge(placement.gauge);
+            if (header == nullptr) {
+                throw HostError(config.path, placement.line,
+                                placement.key + ": module " + placement.module + " has no gauge named \"" +
+                                    placement.gauge + "\"");
+            }
+            auto gauge = std::make_unique<PlacedGauge>();
+            gauge->window = static_cast<int>(w);
+            gauge->placement = placement;
+            gauge->module = &module;
+            gauge->header = header;
+            if (header->elements != nullptr && header->elements[0] != nullptr) {
+                gauge->size = bitmaps_.size(header->elements[0]->bitmap_id);
+            }
+            if (mouse_maps_.count(header) == 0) {
+                try {
+                    mouse_maps_[header] = MouseMap::build(header->mouse_rects);
+                } catch (const HostError& e) {
+                    throw HostError(config.path, placement.line, placement.gauge + ": " + e.what());
+                }
+            }
+            gauges_.push_back(std::move(gauge));
+        }
+    }
+}
+
+void Panel::notify(PlacedGauge& gauge, UINT32 service, WORD_PTR extra) {
+    GAUGEHDR* h = gauge.header;
+    lifecycle_.push_back({LifecycleCall::Service, gauge.module->name(), h->name, service, extra,
+                          h->parameters != nullptr ? h->parameters : "", simulation_.frame()});
+    if (h->callback != nullptr) {
+        h->callback(h, service, extra);
+    }
+}
+
+void Panel::connect_pending() {
+    for (auto& gauge : gauges_) {
+        if (visible(*gauge) && !gauge->connected) {
+            gauge->connected = true;
+            notify(*gauge, PANEL_SERVICE_CONNECT_TO_WINDOW, 0);
+        }
+    }
+}
+
+void Panel::frame() {
+    connect_pending();
+    for (auto& gauge : gauges_) {
+        if (!visible(*gauge)) {
+            continue;
+        }
+        notify(*gauge, PANEL_SERVICE_PRE_UPDATE, 0);
+        evaluator_.evaluate(*gauge->header, gauge->evaluation);
+    }
+    mouse_.frame();
+    simulation_.advance_frame();
+}
+
+void Panel::shutdown() {
+    if (!loaded_) {
+        return;
+    }
+    loaded_ = false;
+    mouse_.release();
+    for (auto& gauge : gauges_) {
+        notify(*gauge, PANEL_SERVICE_PRE_KILL, 0);
+    }
+    // The parameter strings are the host's and go with it.
+    for (auto& gauge : gauges_) {
+        gauge->header->parameters = nullptr;
+    }
+    for (const std::string& name : module_order_) {
+        LoadedModule& m = *modules_[name];
+        lifecycle_.push_back({LifecycleCall::ModuleDeinit, name, {}, 0, 0, {}, simulation_.frame()});
+        if (m.linkage().module_deinit != nullptr) {
+            m.linkage().module_deinit();
+        }
+    }
+    gauges_.clear();
+    mouse_maps_.clear();
+    modules_.clear();
+    module_order_.clear();
+}
+
+void Panel::set_visible(int ident, int how) {
+    bool found = false;
+    for (PanelWindow& window : windows_) {
+        if (window.config.ident != ident) {
+            continue;
+        }
+        found = true;
+        bool now = how == 2 ? !window.visible : how == 1;
+        if (window.visible && !now) {
+            // A closed window's gauges are connected again when it reopens.
+            for (auto& gauge : gauges_) {
+                if (&windows_[static_cast<std::size_t>(gauge->window)] == &window) {
+                    gauge->connected = false;
+                }
+            }
+        }
+        if (window.visible != now) {
+            window_log_.push_back("frame " + std::to_string(simulation_.frame()) + ": window " +
+                                  std::to_string(ident) + " (" + panel_name(ident) + ") " +
+                                  (now ? "opened" : "closed"));
+        }
+        window.visible = now;
+    }
+    if (!found) {
+        warnings_.push_back("no panel window has ident " + std::to_string(ident) + " (" + panel_name(ident) + ")");
+    }
+}
+
+void Panel::open_window(int ident) { set_visible(ident, 1); }
+void Panel::close_window(int ident) { set_visible(ident, 0); }
+void Panel::toggle_window(int ident) { set_visible(ident, 2); }
+
+PlacedGauge* Panel::find(const std::string& name) const {
+    PlacedGauge* first = nullptr;
+    for (const auto& gauge : gauges_) {
+        if (gauge->placement.gauge != name) {
+            continue;
+        }
+        if (visible(*gauge)) {
+            return gauge.get();
+        }
+        if (first == nullptr) {
+            first = gauge.get();
+        }
+    }
+    return first;
+}
+
+const MouseMap& Panel::mouse_map(const PlacedGauge& gauge) const { return mouse_maps_.at(gauge.header); }
+
+MouseRouter::Outcome Panel::press(PlacedGauge& gauge, PIXPOINT point, MouseButton button) {
+    return mouse_.press(*gauge.header, mouse_map(gauge), point, button);
+}
+
+std::optional<std::string> Panel::tooltip_at(PlacedGauge& gauge, PIXPOINT point) {
+    const MouseArea* parent = mouse_map(gauge).text_parent_at(point);
+    if (parent == nullptr) {
+        return std::nullopt;
+    }
+    if (parent->tooltip != nullptr) {
+        return tooltips_.tooltip(*parent->tooltip, gauge.header);
+    }
+    return host_text_or_placeholder(parent->rect->help_id);
+}
+
+}  // namespace host

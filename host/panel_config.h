@@ -1,0 +1,52 @@
+// The simulator's panel.cfg: window sections with their gauges. See
+// docs/panel-cfg.md for the grammar accepted.
+#pragma once
+
+#include <istream>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace host {
+
+// Panel window names and their ids; nullopt for other names.
+std::optional<int> panel_id_by_name(const std::string& name);
+std::string panel_name(int id);  // "RADIO_STACK_PANEL" or the number
+
+struct GaugePlacement {
+    std::string module;       // before the '!'
+    std::string gauge;        // registered gauge name
+    int x = 0;
+    int y = 0;
+    std::optional<int> width;   // window pixels
+    std::optional<int> height;
+    std::string parameters;     // empty when none
+    std::string key;            // "gauge03"
+    int line = 0;               // where it was read
+};
+
+struct WindowConfig {
+    int number = 0;  // NN of [WindowNN]
+    std::string section;
+    std::string title;
+    std::string background;  // file=
+    std::optional<int> size_mm_x;
+    std::optional<int> size_mm_y;
+    int position = 0;
+    bool visible = true;
+    int ident = -1;  // -1: none
+    std::vector<GaugePlacement> gauges;
+    int line = 0;
+};
+
+struct PanelConfig {
+    std::string path;  // as given, for messages
+    std::vector<WindowConfig> windows;
+    std::vector<std::string> window_titles;  // [Window Titles]
+
+    // Throws HostError naming the file and line of the first problem.
+    static PanelConfig read(const std::string& path);
+    static PanelConfig parse(std::istream& in, const std::string& path);
+};
+
+}  // namespace host

@@ -1,0 +1,58 @@
+#!/usr/bin/env bash
+# panelhost from the command line: listing, dumping, a scenario, and the
+# messages for bad input.
+set -uo pipefail
+panelhost=$1 module=$2 data=$3 bitmaps=$4
+module_dir=$(dirname "$module")
+failures=0
+check() {  # check DESCRIPTION PATTERN TEXT
+  if ! grep -qE -- "$2" <<<"$3"; then
+    echo "FAILED: $1: no line matches /$2/ in:"; echo "$3" | head -40
+    failures=$((failures + 1))
+  fi
+}
+
+out=$("$panelhost" --version) || failures=$((failures + 1))
+check "version" '^panelhost [0-9]+\.[0-9]+\.[0-9]+$' "$out"
+
+out=$("$panelhost" list "$module" --bitmaps "$bitmaps") || failures=$((failures + 1))
+check "list count" '^88 gauges$' "$out"
+check "list first" '^ 0 Registration +150 mm  callback yes +150x25 px$' "$out"
+check "list size" '^28 Airspeed +100 mm  callback no +300x300 px$' "$out"
+
+out=$("$panelhost" dump "$module" Airspeed --bitmaps "$bitmaps") || failures=$((failures + 1))
+check "dump background" '^  static bitmap 430 \(300x300\) at \(0, 0\) flags 0x4003' "$out"
+check "dump mouse" '^   0 parent \(0, 0, 0, 0\) cursor -1 help id 0xAB02' "$out"
+
+out=$(cd "$data" && "$panelhost" scenario --panel panel.cfg --scenario basic.scenario --gauges "$module_dir" \
+      --bitmaps "$bitmaps" --trace) || failures=$((failures + 1))
+check "print number" '^\[frame 0\] token 61 = 120.5$' "$out"
+check "print packed" '^\[frame 0\] token 23 = 0x3697$' "$out"
+check "print named" '^\[frame 0\] A:RECIP CARBURETOR TEMPERATURE:1 = 5 celsius$' "$out"
+check "hover after half a second" '^\[frame 9\] hover Airspeed \(150,150\): "Airspeed indicator' "$out"
+check "show" '^  static 430 flags 0x4003$' "$out"
+check "windows" '^\[frame 12\] \[Window01\] ident RADIO_STACK_PANEL open$' "$out"
+check "log" '^\[frame 36\] key frame 9: 0x10380 0 \(scenario, no handler\)$' "$out"
+check "key events" '^key events:$' "$out"
+check "window change" '^  frame 9: window 50 \(RADIO_STACK_PANEL\) opened$' "$out"
+check "trace pre-install" '^  frame 0 Radios_Toggle service 2 parameters "t50"$' "$out"
+check "trace connect on open" '^  frame 9 Radio_COM1 service 14$' "$out"
+check "trace kill" '^  frame 36 Radio_COM1 service 12' "$out"
+
+err=$(cd "$data" && "$panelhost" scenario --panel bad_panel.cfg --scenario basic.scenario --gauges "$module_dir" 2>&1)
+[ $? -eq 1 ] || { echo "FAILED: bad panel exit code"; failures=$((failures + 1)); }
+check "bad panel" '^panelhost: bad_panel.cfg:5: gauge01 x: expected a whole number, found "ten"$' "$err"
+
+err=$(cd "$data" && "$panelhost" scenario --panel missing_gauge.cfg --scenario basic.scenario --gauges "$module_dir" 2>&1)
+[ $? -eq 1 ] || { echo "FAILED: missing gauge exit code"; failures=$((failures + 1)); }
+check "missing gauge" '^panelhost: missing_gauge.cfg:3: gauge01: module Vantor_Instr has no gauge named "Altimeterr"$' "$err"
+
+err=$(cd "$data" && "$panelhost" scenario --panel panel.cfg --scenario bad.scenario --gauges "$module_dir" 2>&1)
+[ $? -eq 1 ] || { echo "FAILED: bad scenario exit code"; failures=$((failures + 1)); }
+check "bad scenario" '^panelhost: bad.scenario:3: unknown command "clik"$' "$err"
+
+err=$(cd "$data" && "$panelhost" scenario --panel panel.cfg --scenario basic.scenario --gauges /nonexistent 2>&1)
+check "missing module" '^panelhost: panel.cfg:13: gauge00: module Vantor_Instr not found \(looked in /nonexistent, \.\)$' "$err"
+
+[ $failures -eq 0 ] && echo "all panelhost checks passed"
+exit $failures
