@@ -23,9 +23,6 @@ std::string size_text(const BitmapInfo& b) {
 }
 
 std::string status_text(const SheetEntry& e) {
-    if (e.placeholder) {
-        return "no drawing yet";
-    }
     return e.marks_pending ? "marks pending" : "";
 }
 
@@ -86,7 +83,6 @@ bool write_contact_sheet(const std::string& path, const std::vector<SheetEntry>&
     int y = MARGIN + 40;
     int shelf = 0;
     int pending = 0;
-    int placeholders = 0;
     for (const SheetEntry& e : entries) {
         label_font(m, true);
         double label = text_width(m, std::to_string(e.bitmap->id) + "  ");
@@ -104,7 +100,6 @@ bool write_contact_sheet(const std::string& path, const std::vector<SheetEntry>&
         x += w;
         shelf = std::max(shelf, h);
         pending += e.marks_pending ? 1 : 0;
-        placeholders += e.placeholder ? 1 : 0;
     }
     cairo_destroy(m);
     cairo_surface_destroy(scratch);
@@ -126,8 +121,7 @@ bool write_contact_sheet(const std::string& path, const std::vector<SheetEntry>&
     cairo_move_to(cr, MARGIN, MARGIN + 33);
     const std::string legend = std::to_string(pending) +
                                " faces marked \"marks pending\": their gauge has no needle yet, so the scale is "
-                               "not final; " +
-                               std::to_string(placeholders) + " without a drawing yet";
+                               "not final";
     cairo_show_text(cr, legend.c_str());
 
     for (const Cell& c : cells) {
@@ -151,11 +145,7 @@ bool write_contact_sheet(const std::string& path, const std::vector<SheetEntry>&
         cairo_show_text(cr, size_text(*e.bitmap).c_str());
         const std::string status = status_text(e);
         if (!status.empty()) {
-            if (e.placeholder) {
-                cairo_set_source_rgb(cr, 0.95, 0.45, 0.85);
-            } else {
-                cairo_set_source_rgb(cr, 1.0, 0.62, 0.15);
-            }
+            cairo_set_source_rgb(cr, 1.0, 0.62, 0.15);
             cairo_move_to(cr, ix, ty + LABEL_LINE);
             cairo_show_text(cr, status.c_str());
         }

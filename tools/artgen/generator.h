@@ -12,14 +12,9 @@ namespace artgen {
 // Registered ranges that overlap or have no function.
 std::vector<std::string> check_drawings();
 
-// Stand-in for a bitmap that has no drawing yet: hatched, lettered with its
-// id, size and role.
-void draw_placeholder(cairo_t* cr, const BitmapInfo& bitmap);
-
 struct SheetEntry {
     const BitmapInfo* bitmap;
     Image image;          // as stored in the resource (after palette, for 8-bit)
-    bool placeholder;     // no drawing registered yet
     bool marks_pending;   // a face whose gauge has no needle in the module yet
 };
 

@@ -138,23 +138,22 @@ int main(int argc, char** argv) {
     }
 
     std::vector<artgen::SheetEntry> sheet;
-    std::vector<std::uint32_t> placeholders;
     int failures = 0;
     for (const artgen::BitmapInfo& row : rows) {
         if (!options.only.empty() && !options.only.count(row.id)) {
             continue;
         }
+        const artgen::Drawing* drawing = artgen::find_drawing(row.id);
+        if (drawing == nullptr) {
+            std::fprintf(stderr, "artgen: %u (%s): no drawing is registered for this bitmap\n", row.id, row.role.c_str());
+            ++failures;
+            continue;
+        }
         cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, row.width, row.height);
         cairo_t* cr = cairo_create(surface);
-        const artgen::Drawing* drawing = artgen::find_drawing(row.id);
-        if (drawing != nullptr) {
-            cairo_save(cr);
-            drawing->draw(cr, row, module);
-            cairo_restore(cr);
-        } else {
-            artgen::draw_placeholder(cr, row);
-            placeholders.push_back(row.id);
-        }
+        cairo_save(cr);
+        drawing->draw(cr, row, module);
+        cairo_restore(cr);
         const cairo_status_t status = cairo_status(cr);
         cairo_destroy(cr);
         cairo_surface_flush(surface);
@@ -184,7 +183,7 @@ int main(int argc, char** argv) {
         const GAUGEHDR* gauge = module.gauge_with_background(row.id);
         const bool pending =
             gauge != nullptr && has_needle_rows(rows, gauge->name) && module.needles_of(gauge).empty();
-        sheet.push_back({&row, std::move(image), drawing == nullptr, pending});
+        sheet.push_back({&row, std::move(image), pending});
     }
 
     // Bitmaps of ids the table no longer lists would otherwise ship.
@@ -201,14 +200,6 @@ int main(int argc, char** argv) {
         }
     }
 
-    if (!placeholders.empty()) {
-        std::string list;
-        for (std::uint32_t id : placeholders) {
-            list += " " + std::to_string(id);
-        }
-        std::fprintf(stderr, "artgen: warning: %zu bitmaps have no drawing yet, placeholders written:%s\n",
-                     placeholders.size(), list.c_str());
-    }
     if (!options.contact_sheet.empty() && !artgen::write_contact_sheet(options.contact_sheet, sheet, error)) {
         std::fprintf(stderr, "artgen: %s\n", error.c_str());
         ++failures;
