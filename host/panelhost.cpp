@@ -18,6 +18,9 @@
 #include "host/scenario.h"
 #include "host/service_table.h"
 #include "host/simulation.h"
+#ifdef VANTOR_HAS_RENDER
+#include "host/render/render_commands.h"
+#endif
 
 #ifndef VANTOR_VERSION
 #define VANTOR_VERSION "0.0.0"
@@ -176,6 +179,9 @@ int scenario(const Arguments& a) {
 int main(int argc, char** argv) {
     if (argc < 2) {
         std::fputs(USAGE, stderr);
+#ifdef VANTOR_HAS_RENDER
+        std::fputs(host::render::RENDER_USAGE, stderr);
+#endif
         return 2;
     }
     std::string command = argv[1];
@@ -184,6 +190,12 @@ int main(int argc, char** argv) {
             std::printf("panelhost %s\n", VANTOR_VERSION);
             return 0;
         }
+#ifdef VANTOR_HAS_RENDER
+        // render, run, gallery, sheet: the drawing commands (host/render).
+        if (host::render::is_render_command(command)) {
+            return host::render::run_render_command(command, std::vector<std::string>(argv + 2, argv + argc));
+        }
+#endif
         Arguments a = parse_arguments(argc, argv);
         if (command == "list") return list(a);
         if (command == "dump") return dump(a);

@@ -1,0 +1,41 @@
+// Font faces for string elements, found through fontconfig. The module's
+// faces are Windows names: "Arial" is drawn with a metric-compatible face
+// (Liberation Sans) and "Quartz" with a seven-segment face (DSEG7); any other
+// name is asked for as it stands. Fontconfig always answers with something,
+// so a fallback is told by comparing the family it returned.
+#pragma once
+
+#include <cairo.h>
+
+#include <map>
+#include <string>
+
+namespace host::render {
+
+struct ResolvedFont {
+    cairo_font_face_t* face = nullptr;  // owned by the FontBook
+    std::string family;                 // what fontconfig returned
+    std::string file;
+    bool fallback = false;              // not the family asked for
+};
+
+class FontBook {
+public:
+    FontBook() = default;
+    ~FontBook();
+    FontBook(const FontBook&) = delete;
+    FontBook& operator=(const FontBook&) = delete;
+
+    // The family asked of fontconfig for a face name of the module.
+    static std::string wanted_family(const std::string& face);
+    // Bold when `weight` >= 600.
+    const ResolvedFont& resolve(const std::string& face, unsigned weight);
+
+private:
+    std::map<std::pair<std::string, bool>, ResolvedFont> fonts_;
+};
+
+// Windows-1252 bytes as UTF-8.
+std::string cp1252_to_utf8(const std::string& text);
+
+}  // namespace host::render

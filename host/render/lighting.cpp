@@ -1,0 +1,57 @@
+#include "host/render/lighting.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "frame/host_types.h"
+
+namespace host::render {
+
+namespace {
+
+constexpr double AMBIENT_NIGHT = 0.16;
+constexpr Light FLOOD{0.42, 0.36, 0.27};        // panel lights, warm
+constexpr Light GLOW{0.80, 0.95, 0.82};         // luminous paint at night
+constexpr double GLOW_WITHOUT_PANEL_LIGHTS = 0.6;
+
+Light max_of(Light a, Light b) { return {std::max(a.r, b.r), std::max(a.g, b.g), std::max(a.b, b.b)}; }
+Light scaled(Light a, double f) { return {a.r * f, a.g * f, a.b * f}; }
+
+}  // namespace
+
+double Lighting::daylight_at(double seconds) {
+    if (!std::isfinite(seconds)) return 1.0;
+    double hours = std::fmod(seconds, 86400.0) / 3600.0;
+    if (hours < 0) hours += 24.0;
+    if (hours < 5.0 || hours >= 20.0) return 0.0;
+    if (hours < 7.0) return (hours - 5.0) / 2.0;
+    if (hours <= 18.0) return 1.0;
+    return (20.0 - hours) / 2.0;
+}
+
+Lighting Lighting::from(const Simulation& simulation) {
+    Lighting l;
+    l.daylight = daylight_at(simulation.number(TOKEN_TIME_OF_DAY));
+    l.panel_lights = simulation.number(TOKEN_PANEL_LIGHTS) != 0.0;
+    return l;
+}
+
+Light Lighting::ambient() const {
+    const double level = daylight + AMBIENT_NIGHT * (1.0 - daylight);
+    Light light{level, level, level};
+    if (panel_lights) light = max_of(light, scaled(FLOOD, 1.0 - daylight));
+    return light;
+}
+
+Light Lighting::element(std::uint32_t flags) const {
+    const bool luminous = (flags & IMAGE_LUMINOUS) != 0;
+    if ((flags & IMAGE_SELF_LIT) != 0) return Light{};  // lamps and displays make their own light
+    Light light = ambient();
+    if (luminous) {
+        const double glow = (1.0 - daylight) * (panel_lights ? 1.0 : GLOW_WITHOUT_PANEL_LIGHTS);
+        light = max_of(light, scaled(GLOW, glow));
+    }
+    return light;
+}
+
+}  // namespace host::render

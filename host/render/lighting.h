@@ -1,0 +1,37 @@
+// Cockpit light from the time of day and the panel-lights switch.
+//
+// Daylight is full from 07:00 to 18:00, none from 20:00 to 05:00, and ramps
+// linearly in between. Ambient light dims everything as daylight goes; the
+// panel lights add a warm flood at night. Elements with the luminous bit
+// (0x4000) glow at night (brighter with the panel lights on); the others dim,
+// so the digits of a radio head switched off (its callbacks clear 0x4000)
+// go dark. Elements with the self-lit bit (0x4), lamps and LED displays,
+// make their own light and are drawn as they are at any time of day.
+#pragma once
+
+#include <cstdint>
+
+#include "host/render/bitmap_store.h"
+#include "host/simulation.h"
+
+namespace host::render {
+
+constexpr std::uint32_t TOKEN_PANEL_LIGHTS = 10;
+constexpr std::uint32_t TOKEN_TIME_OF_DAY = 557;
+
+struct Lighting {
+    double daylight = 1.0;  // 0 night .. 1 day
+    bool panel_lights = false;
+
+    static Lighting from(const Simulation& simulation);
+    static double daylight_at(double seconds_since_midnight);
+
+    // The light on the panel itself (window backgrounds, unlit elements).
+    Light ambient() const;
+    // The light an element with these image flags is drawn under.
+    Light element(std::uint32_t image_flags) const;
+
+    friend bool operator==(const Lighting&, const Lighting&) = default;
+};
+
+}  // namespace host::render

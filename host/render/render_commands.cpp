@@ -1,0 +1,413 @@
+#include "host/render/render_commands.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <map>
+#include <optional>
+#include <sstream>
+
+#include "host/bitmap_catalog.h"
+#include "host/host_error.h"
+#include "host/module_loader.h"
+#include "host/panel_config.h"
+#include "host/render/panel_renderer.h"
+#include "host/scenario.h"
+
+#ifndef VANTOR_DEFAULT_MODULE
+#define VANTOR_DEFAULT_MODULE ""
+#endif
+#ifndef VANTOR_DEFAULT_BITMAP_TABLE
+#define VANTOR_DEFAULT_BITMAP_TABLE ""
+#endif
+
+namespace fs = std::filesystem;
+
+namespace host::render {
+
+const char* const RENDER_USAGE =
+    "  panelhost render --panel PANEL.CFG [--scenario FILE] [--at SECONDS] --out FILE.png\n"
+    "            [--hover GAUGE X Y] [--open-all] [--gauges DIR]... [--module NAME=FILE]...\n"
+    "            [--bitmaps FILE] [--resources DIR]\n"
+    "  panelhost run --panel PANEL.CFG --scenario FILE --frames DIR [--every N] [--open-all] ...\n"
+    "  panelhost gallery [MODULE] --out FILE.png [--resources DIR] [--bitmaps FILE]\n"
+    "  panelhost sheet [MODULE] [--out FILE.md] [--resources DIR]\n";
+
+namespace {
+
+struct Options {
+    std::vector<std::string> positional;
+    std::string panel, scenario, out, frames, bitmaps, resources;
+    std::optional<double> at;
+    long every = 1;
+    std::optional<Hover> hover;
+    bool open_all = false;
+    std::vector<std::string> gauge_folders;
+    std::map<std::string, std::string> modules;
+};
+
+Options parse(const std::vector<std::string>& args) {
+    Options o;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        auto value = [&]() -> std::string {
+            if (i + 1 >= args.size()) throw HostError(arg + " needs a value");
+            return args[++i];
+        };
+        auto number = [&](const std::string& v) {
+            char* end = nullptr;
+            double d = std::strtod(v.c_str(), &end);
+            if (v.empty() || *end != '\0' || !std::isfinite(d)) throw HostError(arg + " expects a number, found " + v);
+            return d;
+        };
+        if (arg == "--panel") o.panel = value();
+        else if (arg == "--scenario") o.scenario = value();
+        else if (arg == "--out") o.out = value();
+        else if (arg == "--frames") o.frames = value();
+        else if (arg == "--bitmaps") o.bitmaps = value();
+        else if (arg == "--resources") o.resources = value();
+        else if (arg == "--gauges") o.gauge_folders.push_back(value());
+        else if (arg == "--open-all") o.open_all = true;
+        else if (arg == "--at") {
+            o.at = number(value());
+            if (*o.at < 0) throw HostError("--at expects seconds from the start, found a negative time");
+        } else if (arg == "--every") {
+            o.every = static_cast<long>(number(value()));
+            if (o.every < 1) throw HostError("--every expects a frame count of 1 or more");
+        } else if (arg == "--hover") {
+            Hover h;
+            h.gauge = value();
+            h.point.x = static_cast<SINT32>(number(value()));
+            h.point.y = static_cast<SINT32>(number(value()));
+            o.hover = h;
+        } else if (arg == "--module") {
+            std::string v = value();
+            auto eq = v.find('=');
+            if (eq == std::string::npos || eq == 0) throw HostError("--module expects NAME=FILE, found " + v);
+            o.modules[v.substr(0, eq)] = v.substr(eq + 1);
+        } else if (arg.rfind("--", 0) == 0) {
+            throw HostError("unknown option " + arg);
+        } else {
+            o.positional.push_back(arg);
+        }
+    }
+    return o;
+}
+
+BitmapCatalog catalog(const Options& o) {
+    if (!o.bitmaps.empty()) return BitmapCatalog::read(o.bitmaps);
+    std::error_code error;
+    const std::string table = VANTOR_DEFAULT_BITMAP_TABLE;
+    if (!table.empty() && fs::is_regular_file(table, error)) return BitmapCatalog::read(table);
+    return {};
+}
+
+// The module's bitmaps lie beside it in NAME.resources/bitmap.
+std::string resources_for(const Options& o, const std::string& module_path) {
+    if (!o.resources.empty()) return o.resources;
+    fs::path p(module_path);
+    return (p.parent_path() / (p.stem().string() + ".resources") / "bitmap").string();
+}
+
+std::string default_module() {
+    const std::string m = VANTOR_DEFAULT_MODULE;
+    if (m.empty()) throw HostError("no module given and none built in");
+    return m;
+}
+
+long frames_of(const std::string& arg, const std::string& path, int line) {
+    char* end = nullptr;
+    if (!arg.empty() && arg.back() == 's') {
+        double s = std::strtod(arg.c_str(), &end);
+        if (end != arg.c_str() + arg.size() - 1 || !(s >= 0)) throw HostError(path, line, "expected seconds, found " + arg);
+        return std::lround(s * FRAMES_PER_SECOND);
+    }
+    long long n = std::strtoll(arg.c_str(), &end, 0);
+    if (arg.empty() || *end != '\0' || n < 0) throw HostError(path, line, "expected a frame count, found " + arg);
+    return static_cast<long>(n);
+}
+
+// A loaded panel and its renderer, as the commands use them.
+struct Session {
+    Simulation simulation;
+    BitmapCatalog sizes;
+    PanelConfig config;
+    std::unique_ptr<Panel> panel;
+    std::unique_ptr<BitmapStore> bitmaps;
+    FontBook fonts;
+    std::unique_ptr<PanelRenderer> renderer;
+
+    void open(const Options& o, PanelConfig c, const std::string& background_folder) {
+        sizes = catalog(o);
+        config = std::move(c);
+        Panel::Options options;
+        options.module_folders = o.gauge_folders;
+        options.module_paths = o.modules;
+        if (options.module_folders.empty() && options.module_paths.empty()) {
+            options.module_folders.push_back(fs::path(default_module()).parent_path().string());
+        }
+        panel = std::make_unique<Panel>(simulation, sizes, options);
+        panel->load(config);
+        std::string module_path = default_module();
+        if (!panel->gauges().empty() && panel->gauges().front()->module != nullptr) {
+            module_path = panel->gauges().front()->module->path();
+        }
+        bitmaps = std::make_unique<BitmapStore>(resources_for(o, module_path));
+        if (!fs::is_directory(bitmaps->folder())) {
+            throw HostError("no bitmaps in " + bitmaps->folder() + " (build the module's resources, or give --resources)");
+        }
+        renderer = std::make_unique<PanelRenderer>(*panel, *bitmaps, fonts, background_folder);
+        renderer->set_titles(config.window_titles);
+        if (o.open_all) {
+            for (const PanelWindow& w : panel->windows()) {
+                if (w.config.ident >= 0) panel->open_window(w.config.ident);
+            }
+        }
+    }
+    // Gauges on visible windows that were never updated get one frame.
+    void settle() {
+        for (const auto& g : panel->gauges()) {
+            if (panel->visible(*g) && g->evaluation.updates() == 0) {
+                panel->frame();
+                return;
+            }
+        }
+    }
+};
+
+void write_or_throw(cairo_surface_t* surface, const std::string& path) {
+    std::error_code error;
+    fs::path parent = fs::path(path).parent_path();
+    if (!parent.empty()) fs::create_directories(parent, error);
+    if (!write_png(surface, path)) throw HostError("cannot write " + path);
+}
+
+std::string panel_folder(const std::string& panel) {
+    fs::path p = fs::path(panel).parent_path();
+    return p.empty() ? "." : p.string();
+}
+
+int render_command(const Options& o) {
+    if (o.panel.empty() || o.out.empty()) throw HostError("render needs --panel and --out");
+    Session s;
+    s.open(o, PanelConfig::read(o.panel), panel_folder(o.panel));
+    const long target = o.at ? std::lround(*o.at * FRAMES_PER_SECOND) : -1;
+    if (!o.scenario.empty()) {
+        std::ostringstream sink;
+        step_scenario(o.scenario, *s.panel, sink, [] {}, [&] { return target >= 0 && s.simulation.frame() >= target; });
+    }
+    while (target >= 0 && s.simulation.frame() < target) s.panel->frame();
+    s.settle();
+    s.renderer->render();
+    Surface picture = s.renderer->compose(o.hover);
+    write_or_throw(picture.get(), o.out);
+    std::printf("%s: frame %ld, %d x %d\n", o.out.c_str(), s.simulation.frame(),
+                cairo_image_surface_get_width(picture.get()), cairo_image_surface_get_height(picture.get()));
+    s.panel->shutdown();
+    return 0;
+}
+
+int run_command(const Options& o) {
+    if (o.panel.empty() || o.scenario.empty() || o.frames.empty()) throw HostError("run needs --panel, --scenario and --frames");
+    Session s;
+    s.open(o, PanelConfig::read(o.panel), panel_folder(o.panel));
+    fs::create_directories(o.frames);
+    long written = 0;
+    auto on_frame = [&] {
+        s.renderer->render();
+        const long frame = s.simulation.frame();
+        if (frame % o.every != 0) return;
+        char name[32];
+        std::snprintf(name, sizeof name, "frame_%05ld.png", frame);
+        Surface picture = s.renderer->compose(o.hover);
+        write_or_throw(picture.get(), (fs::path(o.frames) / name).string());
+        ++written;
+    };
+    step_scenario(o.scenario, *s.panel, std::cout, on_frame, [] { return false; });
+    // The closing report (key events, window changes, warnings).
+    std::istringstream nothing;
+    Scenario::parse(nothing, o.scenario).run(*s.panel, std::cout);
+    std::printf("%ld frames written to %s\n", written, o.frames.c_str());
+    s.panel->shutdown();
+    return 0;
+}
+
+struct GaugeInfo {
+    std::string name;
+    UINT32 size_mm = 0;
+    int width = 0;
+    int height = 0;
+};
+
+std::vector<GaugeInfo> gauge_infos(const std::string& module_path, BitmapStore& bitmaps) {
+    LoadedModule module = ModuleLoader::load(module_path);
+    std::vector<GaugeInfo> out;
+    for (GAUGEHDR* const* g = module.linkage().gauges; *g != nullptr; ++g) {
+        GaugeInfo info;
+        info.name = (*g)->name != nullptr ? (*g)->name : "?";
+        info.size_mm = (*g)->size_x_mm;
+        if ((*g)->elements != nullptr && (*g)->elements[0] != nullptr) {
+            if (cairo_surface_t* b = bitmaps.get((*g)->elements[0]->bitmap_id, false)) {
+                info.width = cairo_image_surface_get_width(b);
+                info.height = cairo_image_surface_get_height(b);
+            }
+        }
+        out.push_back(info);
+    }
+    return out;
+}
+
+std::string module_name(const std::string& path) { return fs::path(path).stem().string(); }
+
+int gallery_command(const Options& o) {
+    if (o.out.empty()) throw HostError("gallery needs --out");
+    const std::string module_path = o.positional.empty() ? default_module() : o.positional[0];
+    BitmapStore probe(resources_for(o, module_path));
+    std::vector<GaugeInfo> infos = gauge_infos(module_path, probe);
+
+    // Every gauge at its own size (at most CELL pixels), shelf-packed in rows.
+    constexpr int CELL = 200, WIDTH = 1700, GAP = 16, LABEL = 22;
+    PanelConfig config;
+    config.path = "(gallery)";
+    WindowConfig window;
+    window.number = 0;
+    window.section = "Window00";
+    window.title = "Gauges of " + module_name(module_path);
+    window.visible = true;
+    int x = GAP, y = GAP, row_h = 0;
+    int index = 0;
+    for (const GaugeInfo& g : infos) {
+        if (g.width <= 0 || g.height <= 0) continue;
+        const double f = std::min(1.0, static_cast<double>(CELL) / std::max(g.width, g.height));
+        const int w = std::max(1, static_cast<int>(std::lround(g.width * f)));
+        const int h = std::max(1, static_cast<int>(std::lround(g.height * f)));
+        const int cell_w = std::max(w, 130);
+        if (x + cell_w + GAP > WIDTH) {
+            x = GAP;
+            y += row_h + LABEL + GAP;
+            row_h = 0;
+        }
+        GaugePlacement p;
+        p.module = module_name(module_path);
+        p.gauge = g.name;
+        p.x = x + (cell_w - w) / 2;
+        p.y = y;
+        p.width = w;
+        p.height = h;
+        char key[16];
+        std::snprintf(key, sizeof key, "gauge%02d", index++);
+        p.key = key;
+        window.gauges.push_back(p);
+        x += cell_w + GAP;
+        row_h = std::max(row_h, h);
+    }
+    window.size_mm_x = WIDTH;
+    window.size_mm_y = y + row_h + LABEL + GAP;
+    config.windows.push_back(window);
+
+    Options with_module = o;
+    with_module.modules[module_name(module_path)] = module_path;
+    Session s;
+    s.open(with_module, config, ".");
+    s.panel->frame();
+    s.panel->frame();
+    s.renderer->render();
+    std::vector<Caption> captions;
+    for (const auto& g : s.panel->gauges()) {
+        captions.push_back({g->window, s.renderer->rect(*g), g->placement.gauge});
+    }
+    Surface picture = s.renderer->compose(std::nullopt, captions);
+    write_or_throw(picture.get(), o.out);
+    std::printf("%s: %zu gauges\n", o.out.c_str(), s.panel->gauges().size());
+    s.panel->shutdown();
+    return 0;
+}
+
+int sheet_command(const Options& o) {
+    const std::string module_path = o.positional.empty() ? default_module() : o.positional[0];
+    BitmapStore probe(resources_for(o, module_path));
+    std::vector<GaugeInfo> infos = gauge_infos(module_path, probe);
+    const std::string name = module_name(module_path);
+    std::ostringstream md;
+    md << "# Panel author's sheet: " << name << "\n\n"
+       << "Every gauge of the module with its registered name, its width in millimetres as the\n"
+       << "module declares it, its pixel size (the background bitmap's) and a ready `panel.cfg`\n"
+       << "line placing it at its own size at the window's top-left corner: change the position,\n"
+       << "and the width and height to scale it. Parameter strings are described in\n"
+       << "`docs/panel-buttons.md`.\n\n"
+       << "Generated by `panelhost sheet`; do not edit by hand.\n\n"
+       << "| # | gauge | mm | pixels | panel.cfg line |\n|---|---|---|---|---|\n";
+    int i = 0;
+    for (const GaugeInfo& g : infos) {
+        md << "| " << i++ << " | `" << g.name << "` | " << g.size_mm << " | ";
+        if (g.width > 0) {
+            md << g.width << " x " << g.height << " | `gauge00=" << name << "!" << g.name << ", 0, 0, " << g.width
+               << ", " << g.height << "` |\n";
+        } else {
+            md << "unknown | `gauge00=" << name << "!" << g.name << ", 0, 0` |\n";
+        }
+    }
+    if (o.out.empty()) {
+        std::cout << md.str();
+    } else {
+        std::ofstream out(o.out, std::ios::binary);
+        out << md.str();
+        if (!out) throw HostError("cannot write " + o.out);
+    }
+    return 0;
+}
+
+}  // namespace
+
+bool step_scenario(const std::string& path, Panel& panel, std::ostream& out, const std::function<void()>& on_frame,
+                   const std::function<bool()>& stop) {
+    const Scenario scenario = Scenario::read(path);
+    Simulation& sim = panel.simulation();
+    auto one_frame = [&] {
+        panel.frame();
+        on_frame();
+    };
+    for (const Scenario::Command& c : scenario.commands()) {
+        if (stop()) return false;
+        if (c.verb == "wait" || c.verb == "at") {
+            long n = frames_of(c.args[0], path, c.line);
+            const long target = c.verb == "wait" ? sim.frame() + n : n;
+            if (target < sim.frame()) throw HostError(path, c.line, "frame " + std::to_string(target) + " has already passed");
+            while (sim.frame() < target) {
+                if (stop()) return false;
+                one_frame();
+            }
+            continue;
+        }
+        // Any other command runs as a one-line scenario, on its own line
+        // number so that messages point into the file.
+        std::string text(static_cast<std::size_t>(std::max(0, c.line - 1)), '\n');
+        text += c.verb;
+        for (const std::string& a : c.args) text += " " + a;
+        std::istringstream in(text);
+        std::ostringstream said;
+        Scenario::parse(in, path).run(panel, said);
+        const std::string s = said.str();
+        out << s.substr(0, s.find("key events:\n"));
+    }
+    return !stop();
+}
+
+bool is_render_command(const std::string& command) {
+    return command == "render" || command == "run" || command == "gallery" || command == "sheet";
+}
+
+int run_render_command(const std::string& command, const std::vector<std::string>& args) {
+    Options o = parse(args);
+    if (command == "render") return render_command(o);
+    if (command == "run") return run_command(o);
+    if (command == "gallery") return gallery_command(o);
+    if (command == "sheet") return sheet_command(o);
+    throw HostError("unknown command " + command);
+}
+
+}  // namespace host::render

@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# The drawing commands end to end on the example panel and its scenarios.
+# usage: cli_test.sh PROGRAM EXAMPLES_DIR WORK_DIR
+set -euo pipefail
+program=$1 examples=$2 work=$3
+rm -rf "$work" && mkdir -p "$work"
+fail() { echo "FAIL: $*" >&2; exit 1; }
+png_size() { od -An -tu1 -j16 -N8 "$1" | awk '{printf "%d x %d\n", $1*16777216+$2*65536+$3*256+$4, $5*16777216+$6*65536+$7*256+$8}'; }
+
+# Each example scenario runs to its end and renders.
+for s in "$examples"/*.scenario; do
+  out="$work/$(basename "$s" .scenario).png"
+  "$program" render --panel "$examples/panel.cfg" --scenario "$s" --out "$out" >/dev/null || fail "render with $s"
+  [ -s "$out" ] || fail "no picture for $s"
+done
+
+# A moment of a scenario: the frame reached is the one asked for.
+said=$("$program" render --panel "$examples/panel.cfg" --scenario "$examples/cold_and_dark.scenario" --at 10 --out "$work/at10.png")
+[[ "$said" == *"frame 180,"* ]] || fail "--at 10 reported: $said"
+# Only the main window is open: its 1500 x 820 plus margins and title.
+[ "$(png_size "$work/at10.png")" = "1524 x 870" ] || fail "main window alone is $(png_size "$work/at10.png")"
+# The cruise opens two subpanels, drawn below it.
+[ "$(png_size "$work/cruise.png")" != "1524 x 870" ] || fail "cruise subpanels missing"
+
+# Frames: one file per frame of a short scenario.
+printf 'set 61 100\nwait 3\nset 61 120\nwait 2\n' > "$work/short.scenario"
+"$program" run --panel "$examples/panel.cfg" --scenario "$work/short.scenario" --frames "$work/frames" >/dev/null
+[ "$(ls "$work/frames" | wc -l)" -eq 5 ] || fail "expected 5 frames, found $(ls "$work/frames" | wc -l)"
+
+# A bad scenario line is reported with its file and line.
+printf 'wait 1\nfly away\n' > "$work/bad.scenario"
+if "$program" render --panel "$examples/panel.cfg" --scenario "$work/bad.scenario" --out "$work/bad.png" 2> "$work/err"; then
+  fail "bad scenario accepted"
+fi
+grep -q "bad.scenario:2" "$work/err" || fail "error does not name the line: $(cat "$work/err")"
+
+# Gallery and sheet cover all 88 gauges.
+"$program" gallery --out "$work/gallery.png" | grep -q "88 gauges" || fail "gallery"
+"$program" sheet --out "$work/sheet.md"
+[ "$(grep -c '^| [0-9]' "$work/sheet.md")" -eq 88 ] || fail "sheet rows"
+grep -q '| `Airspeed` | .* | 300 x 300 | `gauge00=Vantor_Instr!Airspeed, 0, 0, 300, 300` |' "$work/sheet.md" || fail "Airspeed row"
+echo "ok"

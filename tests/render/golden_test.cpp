@@ -1,0 +1,224 @@
+// Real gauges of the module in defined states, drawn from this build's
+// bitmaps and compared with golden images (tests/render/golden; update with
+// scripts/update-goldens.sh after a deliberate change of drawings or
+// rendering). Also: the drawn needle lies where the calibration points.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstring>
+#include <memory>
+#include <string>
+
+#include "host/needle_calibration.h"
+#include "host/panel.h"
+#include "host/render/panel_renderer.h"
+#include "image_compare.h"
+
+using namespace host;
+using namespace host::render;
+
+namespace {
+
+class RealGauges : public ::testing::Test {
+protected:
+    // One window holding the named gauges side by side at their own size
+    // (or at `width`).
+    void load(const std::vector<std::pair<std::string, std::optional<int>>>& gauges) {
+        sizes_ = BitmapCatalog::read(VANTOR_BITMAP_TABLE);
+        PanelConfig config;
+        config.path = "(test)";
+        WindowConfig window;
+        window.section = "Window00";
+        window.visible = true;
+        int x = 0;
+        for (const auto& [name, width] : gauges) {
+            GaugePlacement p;
+            p.module = "Vantor_Instr";
+            p.gauge = name;
+            p.x = x;
+            p.width = width;
+            p.key = "gauge";
+            window.gauges.push_back(p);
+            x += 310;
+        }
+        window.size_mm_x = x;
+        window.size_mm_y = 310;
+        config.windows.push_back(window);
+        Panel::Options options;
+        options.module_paths["Vantor_Instr"] = VANTOR_MODULE_PATH;
+        panel_ = std::make_unique<Panel>(simulation_, sizes_, options);
+        panel_->load(config);
+        bitmaps_ = std::make_unique<BitmapStore>(VANTOR_RESOURCE_BITMAPS);
+        renderer_ = std::make_unique<PanelRenderer>(*panel_, *bitmaps_, fonts_, ".");
+    }
+    void frames(int n) {
+        for (int i = 0; i < n; ++i) panel_->frame();
+        renderer_->render();
+    }
+    cairo_surface_t* frame_of(std::size_t index) { return renderer_->gauge(index).frame(); }
+    void expect_golden(std::size_t index, const std::string& name) {
+        ASSERT_NE(frame_of(index), nullptr);
+        const std::string why = render_test::check_golden(frame_of(index), name);
+        EXPECT_TRUE(why.empty()) << why;
+    }
+
+    Simulation simulation_;
+    BitmapCatalog sizes_;
+    std::unique_ptr<Panel> panel_;
+    std::unique_ptr<BitmapStore> bitmaps_;
+    FontBook fonts_;
+    std::unique_ptr<PanelRenderer> renderer_;
+};
+
+TEST_F(RealGauges, FlightInstrumentsInDaylight) {
+    load({{"Airspeed", std::nullopt}, {"Attitude", std::nullopt}, {"Directionnal_Gyro", std::nullopt},
+          {"Airspeed", 150}});
+    simulation_.set_number(61, 120);  // knots
+    simulation_.set_number(78, 5);    // pitch up
+    simulation_.set_number(80, 20);   // left bank
+    simulation_.set_number(84, 45);   // heading
+    frames(3);
+    expect_golden(0, "airspeed_120kt");
+    expect_golden(1, "attitude_pitch5_bank20");
+    expect_golden(2, "directional_gyro_045");
+    ASSERT_EQ(cairo_image_surface_get_width(frame_of(3)), 150);
+    expect_golden(3, "airspeed_120kt_half_size");
+}
+
+TEST_F(RealGauges, StringsAndButtons) {
+    load({{"Bendix_DME", std::nullopt}, {"Registration", std::nullopt}, {"Radios_Toggle", std::nullopt}});
+    simulation_.set_number(372, 12.3);
+    simulation_.set_number(373, 145);
+    simulation_.set_number(374, 5);
+    frames(3);
+    expect_golden(0, "dme_12nm");
+    expect_golden(1, "registration_default");
+    expect_golden(2, "radios_toggle");
+}
+
+TEST_F(RealGauges, NightWithPanelLights) {
+    load({{"Altimeter", std::nullopt}, {"Airspeed", std::nullopt}});
+    simulation_.set_number(557, 22 * 3600.0);
+    simulation_.set_number(10, 1);
+    simulation_.set_number(74, 4350);
+    simulation_.set_number(61, 95);
+    frames(3);
+    expect_golden(0, "altimeter_4350ft_night");
+    expect_golden(1, "airspeed_95kt_night");
+}
+
+bool same_pixels(cairo_surface_t* a, cairo_surface_t* b) {
+    cairo_surface_flush(a);
+    cairo_surface_flush(b);
+    const int h = cairo_image_surface_get_height(a);
+    const int stride = cairo_image_surface_get_stride(a);
+    return h == cairo_image_surface_get_height(b) && stride == cairo_image_surface_get_stride(b) &&
+           std::memcmp(cairo_image_surface_get_data(a), cairo_image_surface_get_data(b),
+                       static_cast<std::size_t>(h) * stride) == 0;
+}
+
+Surface copy_of(cairo_surface_t* s) {
+    Surface c(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, cairo_image_surface_get_width(s),
+                                         cairo_image_surface_get_height(s)));
+    cairo_t* cr = cairo_create(c.get());
+    cairo_set_source_surface(cr, s, 0, 0);
+    cairo_set_operator(cr, CAIRO_OPERATOR_SOURCE);
+    cairo_paint(cr);
+    cairo_destroy(cr);
+    return c;
+}
+
+// A frozen airspeed needle stays where it was; the DME's digits vanish with
+// the avionics failure.
+TEST_F(RealGauges, FailuresShow) {
+    load({{"Airspeed", std::nullopt}, {"Bendix_DME", std::nullopt}});
+    simulation_.set_number(61, 120);
+    simulation_.set_number(372, 12.3);
+    frames(2);
+    Surface airspeed = copy_of(frame_of(0));
+    Surface dme = copy_of(frame_of(1));
+    simulation_.set_failure(6, true);
+    simulation_.set_failure(21, true);
+    simulation_.set_number(61, 200);
+    frames(2);
+    EXPECT_TRUE(same_pixels(frame_of(0), airspeed.get()));
+    EXPECT_FALSE(same_pixels(frame_of(1), dme.get()));
+    simulation_.set_failure(6, false);
+    simulation_.set_failure(21, false);
+    frames(2);
+    EXPECT_FALSE(same_pixels(frame_of(0), airspeed.get()));
+    EXPECT_TRUE(same_pixels(frame_of(1), dme.get()));
+}
+
+// After a change in one gauge only that gauge is redrawn, and the window
+// equals one drawn afresh.
+TEST_F(RealGauges, WindowRedrawsOnlyChangedGaugesAndMatchesAFreshDraw) {
+    load({{"Airspeed", std::nullopt}, {"Altimeter", std::nullopt}, {"Attitude", std::nullopt}});
+    frames(2);
+    simulation_.set_number(61, 150);
+    panel_->frame();
+    EXPECT_EQ(renderer_->render(), 1);
+    panel_->frame();
+    EXPECT_EQ(renderer_->render(), 0);
+    PanelRenderer fresh(*panel_, *bitmaps_, fonts_, ".");
+    EXPECT_EQ(fresh.render(), 3);
+    EXPECT_TRUE(same_pixels(renderer_->canvas(0), fresh.canvas(0)));
+    // Night: the light changes every gauge.
+    simulation_.set_number(557, 23 * 3600.0);
+    panel_->frame();
+    EXPECT_EQ(renderer_->render(), 3);
+}
+
+// At each calibration value the needle's angle is the direction of the
+// calibration point, and the drawn needle covers the ray toward it.
+TEST_F(RealGauges, AirspeedNeedlePointsAtItsCalibrationPoints) {
+    load({{"Airspeed", std::nullopt}});
+    frames(1);
+    const PlacedGauge& gauge = *panel_->gauges()[0];
+    const ElementState* needle = nullptr;
+    for (const ElementState& s : gauge.evaluation.elements()) {
+        if (s.kind == ELEMENT_TYPE_NEEDLE) needle = &s;
+    }
+    ASSERT_NE(needle, nullptr);
+    const auto* record = reinterpret_cast<const ELEMENT_NEEDLE*>(needle->element);
+    ASSERT_GT(record->calibration_count, 2u);
+    const PIXPOINT pivot = record->header.position;
+    int checked = 0;
+    for (UINT32 i = 0; i < record->calibration_count; ++i) {
+        const NONLINEARITY& point = record->calibration[i];
+        simulation_.set_number(61, point.value);
+        frames(1);
+        const ElementState* now = nullptr;
+        for (const ElementState& s : panel_->gauges()[0]->evaluation.elements()) {
+            if (s.kind == ELEMENT_TYPE_NEEDLE) now = &s;
+        }
+        const double expected = point_angle(pivot, point.point);
+        const double turn = std::remainder(now->angle - expected, 360.0);
+        EXPECT_NEAR(turn, 0.0, 1e-6) << "point " << i << " value " << point.value;
+
+        // Compare with the needle turned half a turn away: pixels on the ray
+        // toward the point, 40% of the way there, differ.
+        const double length = std::hypot(point.point.x - pivot.x, point.point.y - pivot.y);
+        if (length < 20) continue;
+        const int px = static_cast<int>(std::lround(pivot.x + 0.4 * (point.point.x - pivot.x)));
+        const int py = static_cast<int>(std::lround(pivot.y + 0.4 * (point.point.y - pivot.y)));
+        cairo_surface_t* f = frame_of(0);
+        cairo_surface_flush(f);
+        auto pixel = [&](cairo_surface_t* s) {
+            return reinterpret_cast<const std::uint32_t*>(cairo_image_surface_get_data(s) +
+                                                          static_cast<std::size_t>(py) * cairo_image_surface_get_stride(s))[px];
+        };
+        const std::uint32_t with_needle = pixel(f);
+        GaugeRenderer away(*bitmaps_, fonts_);
+        std::vector<ElementState> states = panel_->gauges()[0]->evaluation.elements();
+        for (ElementState& s : states) {
+            if (s.kind == ELEMENT_TYPE_NEEDLE) s.angle = normalize_degrees(s.angle + 180.0);
+        }
+        away.render(states, renderer_->gauge(0).size(), Lighting{});
+        EXPECT_NE(with_needle, pixel(away.frame())) << "point " << i << " at " << px << "," << py;
+        ++checked;
+    }
+    EXPECT_GT(checked, 2);
+}
+
+}  // namespace
