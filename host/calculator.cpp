@@ -1,4 +1,5 @@
 #include "host/calculator.h"
+#include "host/text_util.h"
 
 #include <algorithm>
 #include <cctype>
@@ -6,20 +7,6 @@
 namespace host {
 
 namespace {
-
-std::string trim(const std::string& s) {
-    auto begin = s.find_first_not_of(" \t\r\n");
-    if (begin == std::string::npos) {
-        return {};
-    }
-    auto end = s.find_last_not_of(" \t\r\n");
-    return s.substr(begin, end - begin + 1);
-}
-
-std::string lower(std::string s) {
-    std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return s;
-}
 
 // Temperatures to and from kelvin.
 std::optional<double> to_kelvin(double v, const std::string& unit) {

@@ -6,6 +6,7 @@
 #include <fstream>
 
 #include "host/host_error.h"
+#include "host/text_util.h"
 
 namespace host {
 
@@ -22,20 +23,6 @@ const PanelName panel_names[] = {
     {"THROTTLE_PANEL", 10},      {"MINI_CONTROLS_PANEL", 100}, {"IFR_MAIN_PANEL", 175},
     {"GPS_PANEL", 225},          {"OVERHEAD_PANEL", 250},
 };
-
-std::string trim(const std::string& s) {
-    auto begin = s.find_first_not_of(" \t\r\n");
-    if (begin == std::string::npos) {
-        return {};
-    }
-    auto end = s.find_last_not_of(" \t\r\n");
-    return s.substr(begin, end - begin + 1);
-}
-
-std::string lower(std::string s) {
-    std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return s;
-}
 
 std::vector<std::string> split(const std::string& s, char separator) {
     std::vector<std::string> parts;
