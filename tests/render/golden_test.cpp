@@ -107,6 +107,30 @@ TEST_F(RealGauges, NightWithPanelLights) {
     expect_golden(1, "airspeed_95kt_night");
 }
 
+TEST_F(RealGauges, ClockInSettingMode) {
+    load({{"Clock", std::nullopt}});
+    simulation_.set_number(557, 10 * 3600 + 10 * 60 + 30);
+    frames(1);
+    PlacedGauge& clock = *panel_->find("Clock");
+    const PIXPOINT plus = {40, 270};
+    panel_->press(clock, plus, MouseButton::Right);  // enters setting mode
+    panel_->mouse().release();
+    for (int i = 0; i < 5; ++i) {  // five minutes on
+        panel_->press(clock, plus, MouseButton::Left);
+        panel_->mouse().release();
+    }
+    frames(2);
+    // Hands held at 10:15:30 while the simulation's clock runs on; lamp lit.
+    int lamp = -2;
+    for (const ElementState& state : clock.evaluation.elements()) {
+        if (state.kind == ELEMENT_TYPE_ICON) {
+            lamp = state.icon;
+        }
+    }
+    EXPECT_EQ(lamp, 1);
+    expect_golden(0, "clock_setting_mode");
+}
+
 bool same_pixels(cairo_surface_t* a, cairo_surface_t* b) {
     cairo_surface_flush(a);
     cairo_surface_flush(b);
