@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "host/flight_models.h"
+
 namespace host {
 
 Simulation::Simulation() {
@@ -16,6 +18,8 @@ Simulation::Simulation() {
     }
     set_named("RECIP CARBURETOR TEMPERATURE:1", 5.0, "celsius");
     install_standard_key_handlers(*this);
+    install_cockpit_key_handlers(*this);
+    install_flight_instrument_key_handlers(*this);
 }
 
 const Simulation::Variable* Simulation::find(UINT32 token) const {

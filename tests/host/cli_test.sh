@@ -32,7 +32,7 @@ check "print named" '^\[frame 0\] A:RECIP CARBURETOR TEMPERATURE:1 = 5 celsius$'
 check "hover after half a second" '^\[frame 9\] hover Airspeed \(150,150\): "Airspeed indicator' "$out"
 check "show" '^  static 430 flags 0x4003$' "$out"
 check "windows" '^\[frame 12\] \[Window01\] ident RADIO_STACK_PANEL open$' "$out"
-check "log" '^\[frame 36\] key frame 9: 0x10380 0 \(scenario, no handler\)$' "$out"
+check "log" '^\[frame 36\] key frame 9: 0x10128 0 \(scenario, no handler\)$' "$out"
 check "key events" '^key events:$' "$out"
 check "window change" '^  frame 9: window 50 \(RADIO_STACK_PANEL\) opened$' "$out"
 check "trace pre-install" '^  frame 0 Radios_Toggle service 2 parameters "t50"$' "$out"

@@ -80,7 +80,7 @@ TEST_F(ScenarioRun, TimeRunsInFramesAndSeconds) {
 
 TEST_F(ScenarioRun, VariablesFailuresKeysAndWindows) {
     std::string out = run(
-        "set 23 0x1805\nset 38 1200\nset 61 99.5\nfail 6\nkey 0x103CA 50\nkey 0x10380\nprint 23\nprint 38\nwindows\n");
+        "set 23 0x1805\nset 38 1200\nset 61 99.5\nfail 6\nkey 0x103CA 50\nkey 0x10128\nprint 23\nprint 38\nwindows\n");
     EXPECT_EQ(simulation.packed(23), 0x1805u);
     EXPECT_EQ(simulation.packed(38), 1200u) << "decimal unless written 0x...";
     EXPECT_EQ(simulation.number(61), 99.5);
@@ -88,7 +88,7 @@ TEST_F(ScenarioRun, VariablesFailuresKeysAndWindows) {
     EXPECT_TRUE(panel->windows()[1].visible);
     EXPECT_NE(out.find("[frame 0] token 23 = 0x1805\n"), std::string::npos) << out;
     EXPECT_NE(out.find("[Window01] ident RADIO_STACK_PANEL open"), std::string::npos) << out;
-    EXPECT_NE(out.find("key events:\n  frame 0: 0x103CA 50 (scenario)\n  frame 0: 0x10380 0 (scenario, no handler)\n"),
+    EXPECT_NE(out.find("key events:\n  frame 0: 0x103CA 50 (scenario)\n  frame 0: 0x10128 0 (scenario, no handler)\n"),
               std::string::npos)
         << out;
     EXPECT_NE(out.find("  frame 0: window 50 (RADIO_STACK_PANEL) opened"), std::string::npos) << out;
