@@ -67,8 +67,8 @@ TEST_F(ExamplePanel, ButtonsOpenAndCloseTheSubpanels) {
     run("click Throttle_Toggle 9 9\nwait 1\nclick VOR_Indicator_Toggle 9 9\nwait 1\n");
     EXPECT_FALSE(open("THROTTLE_PANEL"));
     EXPECT_TRUE(open("IFR_MAIN_PANEL"));
-    // The only open window with a close button is the second VOR's.
-    run("click Close_Subpanel 9 9\nwait 1\n");
+    // The second VOR's close button (a generic button wearing the close face).
+    run("click Invisible_Toggle 9 9\nwait 1\n");
     EXPECT_FALSE(open("IFR_MAIN_PANEL"));
 
     const std::vector<std::string> expected = {
@@ -87,6 +87,20 @@ TEST_F(ExamplePanel, ButtonsOpenAndCloseTheSubpanels) {
     EXPECT_NE(std::find(panel->warnings().begin(), panel->warnings().end(),
                         "no panel window has ident 225 (GPS_PANEL)"),
               panel->warnings().end());
+}
+
+TEST_F(ExamplePanel, EachSubpanelsCloseButtonClosesItsOwnWindow) {
+    run("open RADIO_STACK_PANEL\nopen THROTTLE_PANEL\nopen IFR_MAIN_PANEL\nwait 1\n");
+    run("click Show_Yoke 9 9\nwait 1\n");
+    EXPECT_FALSE(open("THROTTLE_PANEL"));
+    EXPECT_TRUE(open("RADIO_STACK_PANEL"));
+    EXPECT_TRUE(open("IFR_MAIN_PANEL"));
+    run("click Close_Subpanel 9 9\nwait 1\n");
+    EXPECT_FALSE(open("RADIO_STACK_PANEL"));
+    EXPECT_TRUE(open("IFR_MAIN_PANEL"));
+    EXPECT_TRUE(open("MAIN_PANEL"));
+    // The close face comes from the parameters.
+    EXPECT_EQ(panel->find("Show_Yoke")->header->elements[0]->bitmap_id, 160u);
 }
 
 TEST_F(ExamplePanel, ButtonsMoveTheSeatTurnTheViewAndOpenHostWindows) {
