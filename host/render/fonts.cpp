@@ -86,4 +86,14 @@ const ResolvedFont& FontBook::resolve(const std::string& face, unsigned weight) 
     return fonts_.emplace(key, std::move(font)).first->second;
 }
 
+void use_font(cairo_t* cr, const ResolvedFont& font) {
+    cairo_set_font_face(cr, font.face);
+    cairo_font_options_t* options = cairo_font_options_create();
+    cairo_font_options_set_antialias(options, CAIRO_ANTIALIAS_GRAY);
+    cairo_font_options_set_hint_style(options, CAIRO_HINT_STYLE_NONE);
+    cairo_font_options_set_hint_metrics(options, CAIRO_HINT_METRICS_OFF);
+    cairo_set_font_options(cr, options);
+    cairo_font_options_destroy(options);
+}
+
 }  // namespace host::render

@@ -35,6 +35,10 @@ private:
     std::map<std::pair<std::string, bool>, ResolvedFont> fonts_;
 };
 
+// Selects the font on the context with grey antialiasing and no hinting, so
+// text scales smoothly with its gauge.
+void use_font(cairo_t* cr, const ResolvedFont& font);
+
 // Windows-1252 bytes as UTF-8.
 std::string cp1252_to_utf8(const std::string& text);
 

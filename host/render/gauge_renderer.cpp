@@ -292,13 +292,7 @@ void GaugeRenderer::draw_string(cairo_t* cr, const ElementState& s, const DrawKe
     }
     const std::string face(e.font_face, strnlen(e.font_face, FONT_FACE_BYTES));
     const ResolvedFont& font = fonts_.resolve(face.empty() ? "Arial" : face, e.font_weight);
-    cairo_set_font_face(cr, font.face);
-    cairo_font_options_t* options = cairo_font_options_create();
-    cairo_font_options_set_antialias(options, CAIRO_ANTIALIAS_GRAY);
-    cairo_font_options_set_hint_style(options, CAIRO_HINT_STYLE_NONE);
-    cairo_font_options_set_hint_metrics(options, CAIRO_HINT_METRICS_OFF);
-    cairo_set_font_options(cr, options);
-    cairo_font_options_destroy(options);
+    use_font(cr, font);
 
     // The cell fills the box height, as a Windows font of that height would;
     // text wider than the box shrinks to fit.

@@ -12,14 +12,8 @@ constexpr int MARGIN = 12;
 constexpr double TOOLTIP_FONT_SIZE = 13.0;
 
 void set_font(cairo_t* cr, FontBook& fonts, const char* face, unsigned weight, double size) {
-    cairo_set_font_face(cr, fonts.resolve(face, weight).face);
+    use_font(cr, fonts.resolve(face, weight));
     cairo_set_font_size(cr, size);
-    cairo_font_options_t* options = cairo_font_options_create();
-    cairo_font_options_set_antialias(options, CAIRO_ANTIALIAS_GRAY);
-    cairo_font_options_set_hint_style(options, CAIRO_HINT_STYLE_NONE);
-    cairo_font_options_set_hint_metrics(options, CAIRO_HINT_METRICS_OFF);
-    cairo_set_font_options(cr, options);
-    cairo_font_options_destroy(options);
 }
 
 }  // namespace
