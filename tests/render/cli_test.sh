@@ -50,6 +50,9 @@ refused '--every expects a whole number' \
   run --panel "$examples/panel.cfg" --scenario "$work/short.scenario" --frames "$work/f2" --every 1e19
 refused '^panelhost: cannot make the folder .*short.scenario for the frames$' \
   run --panel "$examples/panel.cfg" --scenario "$work/short.scenario" --frames "$work/short.scenario"
+printf '[Window00]\nsize_mm=16384,1\n[Window01]\nsize_mm=16384,1\n[Window02]\nsize_mm=16384,1\n' > "$work/wide.cfg"
+refused '^panelhost: the open windows make a picture of 32804 x 90 pixels; at most 32767 a side can be drawn$' \
+  render --panel "$work/wide.cfg" --out "$work/wide.png"
 printf 'wait 1\nwait 9223372036854775807\n' > "$work/long.scenario"
 refused 'long.scenario:2: at most 1555200 frames' \
   render --panel "$examples/panel.cfg" --scenario "$work/long.scenario" --out "$work/long.png"
