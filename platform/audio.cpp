@@ -37,6 +37,8 @@ public:
     // Adds `samples` output samples at `rate` into `out` (may be null).
     void mix(std::int16_t* out, std::size_t samples, unsigned rate);
     void detach() { device_ = nullptr; }
+    // Buffers are told apart in the log by their size.
+    std::string name() const { return std::to_string(bytes_.size()) + " bytes"; }
 
 private:
     double sample_at(std::size_t frame) const;
@@ -95,7 +97,7 @@ HRESULT planned(const char* function, HRESULT failure) {
 
 DWORD Buffer::Release() {
     Guard guard(audio().lock);
-    platform::log_call("Release buffer");
+    platform::log_call("Release buffer " + name());
     if (device_ != nullptr) {
         device_->buffers.erase(this);
     }
@@ -110,7 +112,7 @@ HRESULT Buffer::GetStatus(LPDWORD status) {
     if (hr == DS_OK) {
         *status = playing_ ? DSBSTATUS_PLAYING : 0;
     }
-    platform::log_call("GetStatus -> " + result(hr) + (hr == DS_OK && playing_ ? " playing" : ""));
+    platform::log_call("GetStatus " + name() + " -> " + result(hr) + (hr == DS_OK && playing_ ? " playing" : ""));
     return hr;
 }
 
@@ -147,7 +149,7 @@ HRESULT Buffer::Play(DWORD reserved, DWORD priority, DWORD flags) {
     if (hr == DS_OK) {
         playing_ = true;
     }
-    platform::log_call("Play " + std::to_string(priority) + " " + hex(flags) + " -> " + result(hr));
+    platform::log_call("Play " + name() + " " + std::to_string(priority) + " " + hex(flags) + " -> " + result(hr));
     return hr;
 }
 
@@ -168,7 +170,7 @@ HRESULT Buffer::SetVolume(LONG volume) {
     if (hr == DS_OK) {
         volume_ = volume;
     }
-    platform::log_call("SetVolume " + std::to_string(volume) + " -> " + result(hr));
+    platform::log_call("SetVolume " + name() + " " + std::to_string(volume) + " -> " + result(hr));
     return hr;
 }
 
