@@ -35,7 +35,8 @@ const char* const RENDER_USAGE =
     "  panelhost render --panel PANEL.CFG [--scenario FILE] [--at SECONDS] --out FILE.png\n"
     "            [--hover GAUGE X Y] [--open-all] [--gauges DIR]... [--module NAME=FILE]...\n"
     "            [--bitmaps FILE] [--resources DIR]\n"
-    "  panelhost run --panel PANEL.CFG --scenario FILE --frames DIR [--every N] [--open-all] ...\n"
+    "  panelhost run --panel PANEL.CFG --scenario FILE [--frames DIR] [--every N] [--audio FILE.wav]\n"
+    "            [--open-all] ...\n"
     "  panelhost gallery [MODULE] --out FILE.png [--resources DIR] [--bitmaps FILE]\n"
     "  panelhost sheet [MODULE] [--out FILE.md] [--resources DIR]\n";
 
@@ -43,7 +44,7 @@ namespace {
 
 struct Options {
     std::vector<std::string> positional;
-    std::string panel, scenario, out, frames, bitmaps, resources;
+    std::string panel, scenario, out, frames, audio, bitmaps, resources;
     std::optional<double> at;
     long every = 1;
     std::optional<Hover> hover;
@@ -77,6 +78,7 @@ Options parse(const std::vector<std::string>& args) {
         else if (arg == "--scenario") o.scenario = value();
         else if (arg == "--out") o.out = value();
         else if (arg == "--frames") o.frames = value();
+        else if (arg == "--audio") o.audio = value();
         else if (arg == "--bitmaps") o.bitmaps = value();
         else if (arg == "--resources") o.resources = value();
         else if (arg == "--gauges") o.gauge_folders.push_back(value());
@@ -214,14 +216,20 @@ int render_command(const Options& o) {
 }
 
 int run_command(const Options& o) {
-    if (o.panel.empty() || o.scenario.empty() || o.frames.empty()) throw HostError("run needs --panel, --scenario and --frames");
+    if (o.panel.empty() || o.scenario.empty() || (o.frames.empty() && o.audio.empty())) {
+        throw HostError("run needs --panel, --scenario and --frames or --audio");
+    }
     Session s;
     s.open(o, PanelConfig::read(o.panel), panel_folder(o.panel));
-    std::error_code error;
-    fs::create_directories(o.frames, error);
-    if (!fs::is_directory(o.frames, error)) throw HostError("cannot make the folder " + o.frames + " for the frames");
+    if (!o.frames.empty()) {
+        std::error_code error;
+        fs::create_directories(o.frames, error);
+        if (!fs::is_directory(o.frames, error)) throw HostError("cannot make the folder " + o.frames + " for the frames");
+    }
+    if (!o.audio.empty()) s.panel->audio().start_recording();
     long written = 0;
     auto on_frame = [&] {
+        if (o.frames.empty()) return;
         s.renderer->render();
         const long frame = s.simulation.frame();
         if (frame % o.every != 0) return;
@@ -234,8 +242,14 @@ int run_command(const Options& o) {
     const Scenario scenario = Scenario::read(o.scenario);
     scenario.run_commands(*s.panel, std::cout, on_frame, [] { return false; });
     scenario.report(*s.panel, std::cout);
-    std::printf("%ld frames written to %s\n", written, o.frames.c_str());
+    if (!o.frames.empty()) std::printf("%ld frames written to %s
+", written, o.frames.c_str());
     s.panel->shutdown();
+    if (!o.audio.empty()) {
+        s.panel->audio().write_wave(o.audio);
+        std::printf("%.2f s of sound written to %s\n",
+                    static_cast<double>(s.panel->audio().recorded().size()) / AUDIO_RATE, o.audio.c_str());
+    }
     return 0;
 }
 
