@@ -242,8 +242,7 @@ int run_command(const Options& o) {
     const Scenario scenario = Scenario::read(o.scenario);
     scenario.run_commands(*s.panel, std::cout, on_frame, [] { return false; });
     scenario.report(*s.panel, std::cout);
-    if (!o.frames.empty()) std::printf("%ld frames written to %s
-", written, o.frames.c_str());
+    if (!o.frames.empty()) std::printf("%ld frames written to %s\n", written, o.frames.c_str());
     s.panel->shutdown();
     if (!o.audio.empty()) {
         s.panel->audio().write_wave(o.audio);
