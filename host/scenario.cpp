@@ -9,6 +9,7 @@
 
 #include "host/gauge_report.h"
 #include "host/host_error.h"
+#include "host/radio_model.h"
 
 namespace host {
 
@@ -40,6 +41,7 @@ const std::map<std::string, Verb>& verbs() {
         {"show", {1, 1, "show GAUGE"}},
         {"windows", {0, 0, "windows"}},
         {"log", {0, 0, "log"}},
+        {"radios", {0, 0, "radios"}},
     };
     return table;
 }
@@ -276,6 +278,8 @@ void Scenario::execute(const Command& c, Panel& panel, std::ostream& out, std::s
             out << stamp() << "[" << w.config.section << "] ident " << panel_name(w.config.ident) << " "
                 << (w.visible ? "open" : "closed") << "\n";
         }
+    } else if (c.verb == "radios") {
+        for (const std::string& line : describe_receivers(sim)) out << stamp() << line << "\n";
     } else if (c.verb == "log") {
         const auto& events = sim.key_log().events();
         for (; printed_events < events.size(); ++printed_events) {
