@@ -109,6 +109,10 @@ bool aircraft_position(const Simulation& sim, GroundPoint& at) {
     return true;
 }
 
+// Whole numbers print without a minus sign for a value that rounds to 0.
+double rounded(double value) { return std::round(value) + 0.0; }
+double rounded_bearing(double degrees) { return wrap360(std::round(degrees)); }
+
 std::string format(const char* pattern, double a, double b = 0.0, double c = 0.0) {
     char text[160];
     std::snprintf(text, sizeof text, pattern, a, b, c);
@@ -125,16 +129,16 @@ std::string describe_navigation(const Simulation& sim, const NavigationTokens& t
     line += s->ident;
     if (s->kind == GroundStation::Kind::Localizer) {
         line += format(" localizer %03.0f, %.1f nm, deviation %+.0f", s->course, distance_nm(at, s->position),
-                       sim.number(t.deviation));
+                       rounded(sim.number(t.deviation)));
         if (sim.number(t.glide_slope_valid) > 0.0) {
-            line += format(", glide slope %+.0f", sim.number(t.glide_slope));
+            line += format(", glide slope %+.0f", rounded(sim.number(t.glide_slope)));
         } else {
             line += ", no glide slope";
         }
         return line;
     }
     return line + format(" VOR, %.1f nm, relative bearing %.0f, deviation %+.0f", distance_nm(at, s->position),
-                         sim.number(t.bearing), sim.number(t.deviation)) +
+                         rounded_bearing(sim.number(t.bearing)), rounded(sim.number(t.deviation))) +
            (sim.number(t.receiver) == 2.0 ? " (from)" : " (to)");
 }
 
@@ -328,7 +332,8 @@ std::vector<std::string> describe_receivers(const Simulation& sim) {
     std::string adf = format("ADF %.1f kHz: ", f / 10.0);
     if (const GroundStation* b = beacon_heard(f, at)) {
         adf += std::string(b->ident) +
-               format(" beacon, %.1f nm, relative bearing %.0f", distance_nm(at, b->position), sim.number(ADF_BEARING));
+               format(" beacon, %.1f nm, relative bearing %.0f", distance_nm(at, b->position),
+                      rounded_bearing(sim.number(ADF_BEARING)));
     } else {
         adf += "no station heard";
     }
