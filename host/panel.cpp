@@ -145,6 +145,7 @@ void Panel::connect_pending() {
 }
 
 void Panel::frame() {
+    simulation_.run_frame_models();
     connect_pending();
     for (auto& gauge : gauges_) {
         if (!visible(*gauge)) {

@@ -72,8 +72,9 @@ public:
     // Loads the modules and installs every placed gauge; throws HostError
     // naming the configuration file and line of a missing module or gauge.
     void load(const PanelConfig& config);
-    // One frame: pending window connections, then an update of each gauge on
-    // a visible window, then the held mouse button.
+    // One frame: the simulation's frame models, pending window connections,
+    // then an update of each gauge on a visible window, then the held mouse
+    // button.
     void frame();
     // Kills every gauge, de-initialises and unloads the modules.
     void shutdown();

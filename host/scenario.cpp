@@ -10,6 +10,7 @@
 
 #include "host/gauge_report.h"
 #include "host/host_error.h"
+#include "host/radio_model.h"
 #include "host/text_util.h"
 
 namespace host {
@@ -42,6 +43,7 @@ const std::map<std::string, Verb>& verbs() {
         {"show", {1, 1, "show GAUGE"}},
         {"windows", {0, 0, "windows"}},
         {"log", {0, 0, "log"}},
+        {"radios", {0, 0, "radios"}},
     };
     return table;
 }
@@ -301,6 +303,8 @@ bool Scenario::execute(const Command& c, Panel& panel, std::ostream& out, Progre
             out << stamp() << "[" << w.config.section << "] ident " << panel_name(w.config.ident) << " "
                 << (w.visible ? "open" : "closed") << "\n";
         }
+    } else if (c.verb == "radios") {
+        for (const std::string& line : describe_receivers(sim)) out << stamp() << line << "\n";
     } else if (c.verb == "log") {
         const auto& events = sim.key_log().events();
         for (; progress.printed_events < events.size(); ++progress.printed_events) {

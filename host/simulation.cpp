@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "host/flight_models.h"
+#include "host/radio_model.h"
 
 namespace host {
 
@@ -20,6 +21,8 @@ Simulation::Simulation() {
     install_standard_key_handlers(*this);
     install_cockpit_key_handlers(*this);
     install_flight_instrument_key_handlers(*this);
+    install_radio_key_handlers(*this);
+    add_frame_model(update_receivers);
 }
 
 const Simulation::Variable* Simulation::find(UINT32 token) const {
@@ -102,6 +105,12 @@ void Simulation::trigger_key_event(UINT32 event, UINT32 value, EventSource sourc
         // Copy: a handler may install other handlers.
         KeyHandler handler = found->second;
         handler(*this, value);
+    }
+}
+
+void Simulation::run_frame_models() {
+    for (const FrameModel& model : frame_models_) {
+        model(*this);
     }
 }
 

@@ -80,6 +80,12 @@ public:
     long frame() const { return frame_; }
     void advance_frame() { ++frame_; }
 
+    // Models that derive variables from others (the radio receivers from the
+    // aircraft's position), run at the start of every frame.
+    using FrameModel = std::function<void(Simulation&)>;
+    void add_frame_model(FrameModel model) { frame_models_.push_back(std::move(model)); }
+    void run_frame_models();
+
 private:
     struct Variable {
         ValueKind kind;
@@ -94,6 +100,7 @@ private:
     std::map<UINT32, KeyHandler> handlers_;
     std::set<UINT32> failures_;
     KeyEventLog key_log_;
+    std::vector<FrameModel> frame_models_;
     long frame_ = 0;
 };
 

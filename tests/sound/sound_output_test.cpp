@@ -117,11 +117,12 @@ protected:
 };
 
 TEST_F(SoundOutputTest, ApproachSpeaksItsCalloutsInOrderAsTheHeightsPass) {
-    // The switch turned on at the start; then the heights the scenario sets
-    // pass 2500, 1000, 500, 400 and 300 ft, the decision height (200 ft) and
-    // 100 ft; the lower ones pass together with 100 ft.
+    // The switch turned on at the start and the RMI's selector at 2 s; then
+    // the heights the scenario sets pass 2500, 1000, 500, 400 and 300 ft, the
+    // decision height (200 ft) and 100 ft; the lower ones pass together with
+    // 100 ft.
     expect_heard(mix(std::string(VANTOR_EXAMPLES) + "/approach.scenario"),
-                 {{0, 10}, {10, 1280}, {38, 1290}, {48, 1300}, {50, 1310}, {52, 1320}, {54, 1400}, {56, 1340}});
+                 {{0, 10}, {2, 10}, {10, 1280}, {38, 1290}, {48, 1300}, {50, 1310}, {52, 1320}, {54, 1400}, {56, 1340}});
 }
 
 TEST_F(SoundOutputTest, EverySwitchClickIsHeard) {
