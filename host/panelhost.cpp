@@ -1,5 +1,6 @@
 // panelhost: loads gauge modules the way the simulator does, lists and dumps
 // their gauges, and runs panel scenarios. Built for Windows as hostprobe.exe.
+#include <clocale>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -185,6 +186,8 @@ int main(int argc, char** argv) {
         return 2;
     }
     std::string command = argv[1];
+    // Texts print in the terminal's encoding (host/text_encoding.h).
+    std::setlocale(LC_CTYPE, "");
     try {
         if (command == "--version") {
             std::printf("panelhost %s\n", VANTOR_VERSION);

@@ -9,6 +9,7 @@
 
 #include "host/gauge_report.h"
 #include "host/host_error.h"
+#include "host/text_encoding.h"
 
 namespace host {
 
@@ -255,7 +256,7 @@ void Scenario::execute(const Command& c, Panel& panel, std::ostream& out, std::s
         PIXPOINT p = point_of(c.args[1], c.args[2]);
         auto text = panel.tooltip_at(gauge, p);
         out << stamp() << "hover " << c.args[0] << " " << point_text(p) << ": "
-            << (text ? "\"" + *text + "\"" : std::string("no tooltip")) << "\n";
+            << (text ? "\"" + cp1252_for_terminal(*text) + "\"" : std::string("no tooltip")) << "\n";
     } else if (c.verb == "key") {
         auto id = whole_number(c.args[0]);
         auto value = c.args.size() > 1 ? whole_number(c.args[1]) : std::optional<long long>(0);
