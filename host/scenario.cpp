@@ -140,6 +140,9 @@ void Scenario::run(Panel& panel, std::ostream& out) const {
 void Scenario::execute(const Command& c, Panel& panel, std::ostream& out, std::size_t& printed_events) const {
     Simulation& sim = panel.simulation();
     auto fail = [&](const std::string& what) -> HostError { return HostError(path_, c.line, what); };
+    auto warn = [&](const std::string& what) {
+        panel.warnings().push_back(path_ + ":" + std::to_string(c.line) + ": " + what);
+    };
     auto frames_of = [&](const std::string& arg) -> long {
         if (!arg.empty() && arg.back() == 's') {
             auto seconds = real_number(arg.substr(0, arg.size() - 1));
@@ -192,11 +195,18 @@ void Scenario::execute(const Command& c, Panel& panel, std::ostream& out, std::s
             if (!v) throw fail("expected a number, found " + c.args.back());
             std::string name;
             for (std::size_t i = 0; i < parts.size(); ++i) name += (i ? " " : "") + parts[i];
+            if (!sim.named(name.substr(2))) {
+                warn("set " + name + ": the simulation has no variable named " + name.substr(2) + "; it is made all the same");
+            }
             sim.set_named(name.substr(2), *v);
             return;
         }
         if (c.args.size() != 2) throw fail("expected: set TOKEN VALUE");
         UINT32 token = token_of(c.args[0]);
+        if (!sim.has(token)) {
+            warn("set " + c.args[0] + ": the simulation has no variable with this token (docs/host-conventions.md "
+                 "lists them); it is made all the same");
+        }
         if (sim.is_packed(token)) {
             auto v = whole_number(c.args[1]);
             if (!v || *v < 0 || *v > 0xFFFFFFFFLL) throw fail("token " + c.args[0] + " takes a packed value such as 0x1800");
