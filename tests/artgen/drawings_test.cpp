@@ -361,6 +361,17 @@ TEST(ArtgenTable, EveryBitmapIsDrawnWithTheColourRules) {
     }
 }
 
+// The DME's display window (10..106 x 6..36) holds only what its strings
+// draw: the faceplate prints nothing there.
+TEST(ArtgenTable, DmeFaceLeavesItsDisplayWindowEmpty) {
+    Image img(2370, 119, 59, no_needles(), "static");
+    int marks = 0;
+    for (int y = 8; y < 35; ++y) {
+        for (int x = 12; x < 105; ++x) marks += img.at(x, y).light();
+    }
+    EXPECT_EQ(marks, 0);
+}
+
 TEST(ArtgenTable, CoversLeaveTheGlassClear) {
     for (std::uint32_t id : {450u, 480u, 2070u, 2290u, 2360u, 3460u, 1240u}) {
         SCOPED_TRACE(id);

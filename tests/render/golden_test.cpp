@@ -4,10 +4,12 @@
 // rendering). Also: the drawn needle lies where the calibration points.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "host/needle_calibration.h"
 #include "host/panel.h"
@@ -288,6 +290,34 @@ TEST_F(RealGauges, AttitudeWindowShowsNoBlackAtAnyPitchOrBank) {
             EXPECT_EQ(black, 0) << "pitch " << pitch << " bank " << bank;
         }
     }
+}
+
+// The DME's fields keep apart: the dark gap between the speed (box 47..79)
+// and the time (box 80..102) is clearly wider than the gaps between the
+// digits of a field, so "888 88" does not read as one number.
+TEST_F(RealGauges, DmeFieldsStayApart) {
+    load({{"Bendix_DME", std::nullopt}});
+    simulation_.set_number(372, 140);
+    simulation_.set_number(373, 888);
+    simulation_.set_number(374, 88);
+    frames(2);
+    std::vector<int> inked;
+    for (int x = 47; x < 103; ++x) {
+        bool red = false;
+        for (int y = 9; y < 21; ++y) {
+            const Rgb8 p = pixel_at(frame_of(0), x, y);
+            red = red || (p.r > 120 && p.g < 80);
+        }
+        if (red) inked.push_back(x);
+    }
+    ASSERT_GT(inked.size(), 20u);
+    int between_fields = 0, between_digits = 0;
+    for (std::size_t i = 1; i < inked.size(); ++i) {
+        const int gap = inked[i] - inked[i - 1] - 1;
+        if (inked[i - 1] < 80 && inked[i] >= 80) between_fields = gap;
+        else between_digits = std::max(between_digits, gap);
+    }
+    EXPECT_GE(between_fields, 3 * between_digits) << between_fields << " vs " << between_digits;
 }
 
 // By night the panel lights light the reference marks on the glass, not only
