@@ -153,6 +153,7 @@ void Panel::frame() {
         evaluator_.evaluate(*gauge->header, gauge->evaluation);
     }
     mouse_.frame();
+    audio_.frame();
     simulation_.advance_frame();
 }
 

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "frame/host_types.h"
+#include "host/audio_output.h"
 #include "host/bitmap_catalog.h"
 #include "host/calculator.h"
 #include "host/evaluator.h"
@@ -99,6 +100,7 @@ public:
     const std::vector<std::string>& window_log() const { return window_log_; }
     std::vector<std::string>& warnings() { return warnings_; }
     Simulation& simulation() { return simulation_; }
+    AudioOutput& audio() { return audio_; }
     const ServiceTable& services() const { return services_; }
 
 private:
@@ -109,6 +111,7 @@ private:
     void set_visible(int ident, int how);  // 0 close, 1 open, 2 toggle
 
     Simulation& simulation_;
+    AudioOutput audio_;
     const BitmapCatalog& bitmaps_;
     Options options_;
     Calculator calculator_;

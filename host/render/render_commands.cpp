@@ -35,7 +35,8 @@ const char* const RENDER_USAGE =
     "            [--bitmaps FILE] [--resources DIR]\n"
     "  panelhost render --gauge NAME [--scale N] [--panel PANEL.CFG [--scenario FILE] [--at SECONDS]]\n"
     "            --out FILE.png ...\n"
-    "  panelhost run --panel PANEL.CFG --scenario FILE --frames DIR [--every N] [--open-all] ...\n"
+    "  panelhost run --panel PANEL.CFG --scenario FILE [--frames DIR] [--every N] [--audio FILE.wav]\n"
+    "            [--open-all] ...\n"
     "  panelhost gallery [MODULE] --out FILE.png [--resources DIR] [--bitmaps FILE]\n"
     "  panelhost sheet [MODULE] [--out FILE.md] [--resources DIR]\n";
 
@@ -46,7 +47,7 @@ constexpr double MAX_GAUGE_SCALE = 16.0;
 
 struct Options {
     std::vector<std::string> positional;
-    std::string panel, scenario, out, frames, bitmaps, resources, gauge;
+    std::string panel, scenario, out, frames, audio, bitmaps, resources, gauge;
     std::optional<double> at;
     double scale = 1.0;
     long every = 1;
@@ -74,6 +75,7 @@ Options parse(const std::vector<std::string>& args) {
         else if (arg == "--scenario") o.scenario = value();
         else if (arg == "--out") o.out = value();
         else if (arg == "--frames") o.frames = value();
+        else if (arg == "--audio") o.audio = value();
         else if (arg == "--bitmaps") o.bitmaps = value();
         else if (arg == "--resources") o.resources = value();
         else if (arg == "--gauges") o.gauge_folders.push_back(value());
@@ -322,13 +324,17 @@ int render_command(const Options& o) {
 }
 
 int run_command(const Options& o) {
-    if (o.panel.empty() || o.scenario.empty() || o.frames.empty()) throw HostError("run needs --panel, --scenario and --frames");
+    if (o.panel.empty() || o.scenario.empty() || (o.frames.empty() && o.audio.empty())) {
+        throw HostError("run needs --panel, --scenario and --frames or --audio");
+    }
     Session s;
     s.open(o, PanelConfig::read(o.panel), panel_folder(o.panel));
     s.check_hover(o);
-    fs::create_directories(o.frames);
+    if (!o.frames.empty()) fs::create_directories(o.frames);
+    if (!o.audio.empty()) s.panel->audio().start_recording();
     long written = 0;
     auto on_frame = [&] {
+        if (o.frames.empty()) return;
         s.renderer->render();
         const long frame = s.simulation.frame();
         if (frame % o.every != 0) return;
@@ -342,9 +348,14 @@ int run_command(const Options& o) {
     // The closing report (key events, window changes, warnings).
     std::istringstream nothing;
     Scenario::parse(nothing, o.scenario).run(*s.panel, std::cout);
-    std::printf("%ld frames written to %s\n", written, o.frames.c_str());
+    if (!o.frames.empty()) std::printf("%ld frames written to %s\n", written, o.frames.c_str());
     s.report_warnings(false);  // the panel's are in the closing report
     s.panel->shutdown();
+    if (!o.audio.empty()) {
+        s.panel->audio().write_wave(o.audio);
+        std::printf("%.2f s of sound written to %s\n",
+                    static_cast<double>(s.panel->audio().recorded().size()) / AUDIO_RATE, o.audio.c_str());
+    }
     return 0;
 }
 
