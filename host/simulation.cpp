@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "host/engine_model.h"
 #include "host/flight_models.h"
 
 namespace host {
@@ -20,6 +21,7 @@ Simulation::Simulation() {
     install_standard_key_handlers(*this);
     install_cockpit_key_handlers(*this);
     install_flight_instrument_key_handlers(*this);
+    install_engine_model(*this);
 }
 
 const Simulation::Variable* Simulation::find(UINT32 token) const {
@@ -103,6 +105,13 @@ void Simulation::trigger_key_event(UINT32 event, UINT32 value, EventSource sourc
         KeyHandler handler = found->second;
         handler(*this, value);
     }
+}
+
+void Simulation::advance_frame() {
+    for (FrameModel& model : frame_models_) {
+        model(*this);
+    }
+    ++frame_;
 }
 
 void Simulation::set_failure(UINT32 key, bool active) {
