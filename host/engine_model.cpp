@@ -109,7 +109,7 @@ private:
     void electrics(Simulation& sim);
     void hydraulics(Simulation& sim);
 
-    bool was_on_ = true;
+    double switch_seen_ = 1.0;  // HOST ENGINE MODEL at the last step
     std::map<UINT32, Owned> outputs_;
     Owned carburetor_{0.0, false};
     double battery_deficit_ = 0.0;  // ammeter units x seconds drawn from the battery
@@ -156,18 +156,20 @@ void EngineModel::write_carburetor(Simulation& sim, double value) {
 }
 
 void EngineModel::step(Simulation& sim) {
-    auto on = sim.named(ENGINE_MODEL);
-    if (!on || !(on->value > 0.0)) {
-        was_on_ = false;
+    auto setting = sim.named(ENGINE_MODEL);
+    const double now = setting ? setting->value : 0.0;
+    const bool changed = !(now == switch_seen_);
+    switch_seen_ = now;
+    if (!(now != 0.0)) {
         return;
     }
-    // Turned on again, the model takes every output back from where it is.
-    if (!was_on_) {
+    // Switched on again, or to another value: the model takes every output
+    // back from where it is.
+    if (changed) {
         take_all(sim);
     } else {
         release_changed(sim);
     }
-    was_on_ = true;
     engine(sim);
     electrics(sim);
     hydraulics(sim);

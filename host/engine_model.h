@@ -7,15 +7,16 @@
 //
 // The model drives its outputs only while it owns them: a variable that
 // something else sets (a scenario, a test) is left to that writer until the
-// model is switched off and on again. See docs/host-conventions.md.
+// model's switch changes value. See docs/host-conventions.md.
 #pragma once
 
 #include "host/simulation.h"
 
 namespace host {
 
-// Named variables: the model's switch (1 on, 0 off; start 1), and the
-// carburettor temperature it drives.
+// Named variables: the model's switch (0 off, any other value on; start 1;
+// a change to a value other than 0 hands every output back to the model),
+// and the carburettor temperature it drives.
 inline constexpr const char* ENGINE_MODEL = "HOST ENGINE MODEL";
 inline constexpr const char* CARBURETOR_TEMPERATURE = "RECIP CARBURETOR TEMPERATURE:1";
 

@@ -117,7 +117,7 @@ TEST_F(EngineModel, GearFlapsAndSpeedBrakeTravelOnHydraulicPressure) {
     EXPECT_EQ(sim.number(333), 0.0);
 }
 
-TEST_F(EngineModel, AVariableSetElsewhereIsLeftToItsWriterUntilTheModelRestarts) {
+TEST_F(EngineModel, AVariableSetElsewhereIsLeftToItsWriterUntilTheSwitchChanges) {
     sim.set_number(390, 2300);
     sim.set_number(753, 13.5);
     run(5);
@@ -135,6 +135,14 @@ TEST_F(EngineModel, AVariableSetElsewhereIsLeftToItsWriterUntilTheModelRestarts)
     run(10);
     EXPECT_NEAR(sim.number(390), host::FULL_THROTTLE_RPM, 5.0);
     EXPECT_NEAR(sim.number(753), 28.0, 0.01);
+
+    // A new value takes them back without a frame off.
+    sim.set_number(390, 1000);
+    run(1);
+    EXPECT_EQ(sim.number(390), 1000.0);
+    sim.set_named(host::ENGINE_MODEL, 2.0);
+    run(10);
+    EXPECT_NEAR(sim.number(390), host::FULL_THROTTLE_RPM, 5.0);
 }
 
 }  // namespace
