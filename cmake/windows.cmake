@@ -7,6 +7,17 @@ target_compile_options(Vantor_Instr PRIVATE
   -fno-exceptions -fno-rtti -mfpmath=sse -msse2 -Wall -Wextra -Werror)
 target_link_options(Vantor_Instr PRIVATE -static -static-libgcc -static-libstdc++)
 
+# DirectSoundCreate by ordinal 1, from an import library made here; the
+# window search comes from user32.
+set(VANTOR_DSOUND_IMPORTS ${CMAKE_BINARY_DIR}/libdsound_ordinal.a)
+add_custom_command(OUTPUT ${VANTOR_DSOUND_IMPORTS}
+  COMMAND ${CMAKE_DLLTOOL} -k -d ${CMAKE_SOURCE_DIR}/cmake/dsound.def -l ${VANTOR_DSOUND_IMPORTS}
+  DEPENDS ${CMAKE_SOURCE_DIR}/cmake/dsound.def
+  VERBATIM)
+add_custom_target(dsound_imports DEPENDS ${VANTOR_DSOUND_IMPORTS})
+add_dependencies(Vantor_Instr dsound_imports)
+target_link_libraries(Vantor_Instr PRIVATE ${VANTOR_DSOUND_IMPORTS} user32)
+
 # Resources: every bitmap of resources/bitmaps.tsv and every sound, taken from
 # the folder the native build fills (artgen's bitmaps, the WAVE files).
 if(VANTOR_RESOURCE_DIR)

@@ -5,14 +5,12 @@
 #include <vector>
 
 #include "host/host_error.h"
+#include "host/text_util.h"
 
 namespace host {
 
 BitmapCatalog BitmapCatalog::read(const std::string& path) {
-    std::ifstream in(path);
-    if (!in) {
-        throw HostError("cannot open bitmap table " + path);
-    }
+    std::ifstream in = open_input(path, "bitmap table");
     BitmapCatalog catalog;
     std::string row;
     int line = 0;
@@ -43,7 +41,7 @@ BitmapCatalog BitmapCatalog::read(const std::string& path) {
             }
             catalog.add(static_cast<UINT32>(id), {w, h});
         } catch (const std::logic_error&) {
-            throw HostError(path, line, "expected id<TAB>width<TAB>height..., found \"" + row + "\"");
+            throw HostError(path, line, "expected id<TAB>width<TAB>height..., found " + quoted(row));
         }
     }
     return catalog;

@@ -29,9 +29,12 @@ void move_seat(Simulation& sim, double by) {
     sim.set_named(SEAT_HEIGHT, h);
 }
 
+// A view a scenario set outside 0..7 is first taken modulo 8 (its whole
+// part; a non-finite one as 0), so no value overflows the turn.
 void turn_view(Simulation& sim, int by) {
-    int v = static_cast<int>(named_value(sim, VIEW_DIRECTION)) + by;
-    sim.set_named(VIEW_DIRECTION, ((v % VIEW_COUNT) + VIEW_COUNT) % VIEW_COUNT);
+    const double set = named_value(sim, VIEW_DIRECTION);
+    const int v = std::isfinite(set) ? static_cast<int>(std::fmod(std::trunc(set), VIEW_COUNT)) : 0;
+    sim.set_named(VIEW_DIRECTION, (((v + by) % VIEW_COUNT) + VIEW_COUNT) % VIEW_COUNT);
 }
 
 void step_altimeter(Simulation& sim, int steps) {

@@ -20,6 +20,17 @@ std::string module_name(const std::string& path) {
     return std::filesystem::path(path).stem().string();
 }
 
+// The file a path names: a bare file name is in the current folder. The
+// system loaders would search their library path for it instead, and could
+// load another library of that name.
+std::string file_to_load(const std::string& path) {
+    const std::filesystem::path file(path);
+    if (file.has_parent_path()) return path;
+    std::error_code error;
+    std::filesystem::path absolute = std::filesystem::absolute(file, error);
+    return error ? (std::filesystem::path(".") / file).string() : absolute.string();
+}
+
 }  // namespace
 
 LoadedModule::~LoadedModule() { unload(); }
@@ -82,7 +93,7 @@ LoadedModule ModuleLoader::load(const std::string& path) {
     module.path_ = path;
     module.name_ = module_name(path);
 #if defined(_WIN32)
-    HMODULE handle = LoadLibraryA(path.c_str());
+    HMODULE handle = LoadLibraryA(file_to_load(path).c_str());
     if (handle == nullptr) {
         throw HostError("cannot load module " + path + " (Windows error " + std::to_string(GetLastError()) + ")");
     }
@@ -90,7 +101,7 @@ LoadedModule ModuleLoader::load(const std::string& path) {
     module.linkage_ = reinterpret_cast<GAUGESLINKAGE*>(GetProcAddress(handle, "Linkage"));
     module.imports_ = reinterpret_cast<GAUGESIMPORT*>(GetProcAddress(handle, "ImportTable"));
 #else
-    void* handle = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
+    void* handle = dlopen(file_to_load(path).c_str(), RTLD_NOW | RTLD_LOCAL);
     if (handle == nullptr) {
         const char* why = dlerror();
         throw HostError("cannot load module " + path + ": " + (why != nullptr ? why : "unknown error"));

@@ -1,11 +1,25 @@
 #include "host/mouse_router.h"
 
+#include <algorithm>
+#include <cstdint>
+
 namespace host {
+
+namespace {
+
+// point - origin, held within the 32 bits of a click coordinate.
+SINT32 relative(SINT32 point, SINT32 origin) {
+    const long long d = static_cast<long long>(point) - origin;
+    return static_cast<SINT32>(std::clamp<long long>(d, INT32_MIN, INT32_MAX));
+}
+
+}  // namespace
 
 HOST_BOOL MouseRouter::invoke(const Held& held, UINT32 flags) {
     MOUSERECT* rect = held.area.rect;
     if (rect->function != nullptr) {
-        MOUSE_CLICK click{{held.point.x - held.area.box.x, held.point.y - held.area.box.y}, held.gauge, rect};
+        MOUSE_CLICK click{{relative(held.point.x, held.area.box.x), relative(held.point.y, held.area.box.y)},
+                          held.gauge, rect};
         return rect->function(&click, flags);
     }
     if (rect->event_id != 0) {

@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "host/host_error.h"
+#include "host/text_util.h"
 
 namespace host {
 
@@ -50,7 +51,7 @@ LoadedModule& Panel::module_for(const PanelConfig& config, const GaugePlacement&
                 where += (where.empty() ? "" : ", ") + f;
             }
             throw HostError(config.path, placement.line,
-                            placement.key + ": module " + placement.module + " not found (looked in " + where + ")");
+                            placement.key + ": module " + excerpt(placement.module) + " not found (looked in " + where + ")");
         }
     }
     LoadedModule module;
@@ -102,8 +103,8 @@ void Panel::place_all(const PanelConfig& config) {
             GAUGEHDR* header = module.gauge(placement.gauge);
             if (header == nullptr) {
                 throw HostError(config.path, placement.line,
-                                placement.key + ": module " + placement.module + " has no gauge named \"" +
-                                    placement.gauge + "\"");
+                                placement.key + ": module " + excerpt(placement.module) + " has no gauge named " +
+                                    quoted(placement.gauge));
             }
             auto gauge = std::make_unique<PlacedGauge>();
             gauge->window = static_cast<int>(w);
@@ -144,6 +145,7 @@ void Panel::connect_pending() {
 }
 
 void Panel::frame() {
+    simulation_.run_frame_models();
     connect_pending();
     for (auto& gauge : gauges_) {
         if (!visible(*gauge)) {
@@ -153,6 +155,7 @@ void Panel::frame() {
         evaluator_.evaluate(*gauge->header, gauge->evaluation);
     }
     mouse_.frame();
+    audio_.frame();
     simulation_.advance_frame();
 }
 

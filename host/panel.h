@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "frame/host_types.h"
+#include "host/audio_output.h"
 #include "host/bitmap_catalog.h"
 #include "host/calculator.h"
 #include "host/evaluator.h"
@@ -71,8 +72,9 @@ public:
     // Loads the modules and installs every placed gauge; throws HostError
     // naming the configuration file and line of a missing module or gauge.
     void load(const PanelConfig& config);
-    // One frame: pending window connections, then an update of each gauge on
-    // a visible window, then the held mouse button.
+    // One frame: the simulation's frame models, pending window connections,
+    // then an update of each gauge on a visible window, then the held mouse
+    // button.
     void frame();
     // Kills every gauge, de-initialises and unloads the modules.
     void shutdown();
@@ -99,6 +101,7 @@ public:
     const std::vector<std::string>& window_log() const { return window_log_; }
     std::vector<std::string>& warnings() { return warnings_; }
     Simulation& simulation() { return simulation_; }
+    AudioOutput& audio() { return audio_; }
     const ServiceTable& services() const { return services_; }
 
 private:
@@ -109,6 +112,7 @@ private:
     void set_visible(int ident, int how);  // 0 close, 1 open, 2 toggle
 
     Simulation& simulation_;
+    AudioOutput audio_;
     const BitmapCatalog& bitmaps_;
     Options options_;
     Calculator calculator_;

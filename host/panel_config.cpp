@@ -2,7 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
-#include <cstdlib>
+#include <cstdint>
 #include <fstream>
 
 #include "host/host_error.h"
@@ -37,25 +37,23 @@ std::vector<std::string> split(const std::string& s, char separator) {
     }
 }
 
-// A whole field that is a decimal integer with an optional sign.
+bool all_digits(const std::string& s, std::size_t from) {
+    return from < s.size() &&
+           std::all_of(s.begin() + static_cast<long>(from), s.end(), [](unsigned char c) { return std::isdigit(c) != 0; });
+}
+
+// A whole field that is a decimal integer with an optional sign, within
+// +-MAX_WHOLE_NUMBER.
 std::optional<int> integer(const std::string& field) {
     std::string t = trim(field);
-    if (t.empty()) {
+    if (t.empty() || !all_digits(t, (t[0] == '-' || t[0] == '+') ? 1 : 0)) {
         return std::nullopt;
     }
-    std::size_t i = (t[0] == '-' || t[0] == '+') ? 1 : 0;
-    if (i == t.size() || !std::all_of(t.begin() + static_cast<long>(i), t.end(),
-                                      [](unsigned char c) { return std::isdigit(c) != 0; })) {
+    auto value = whole_number(t);
+    if (!value || *value < -MAX_WHOLE_NUMBER || *value > MAX_WHOLE_NUMBER) {
         return std::nullopt;
     }
-    if (t.size() > 10) {
-        return std::nullopt;
-    }
-    long value = std::strtol(t.c_str(), nullptr, 10);
-    if (value < -1000000000L || value > 1000000000L) {
-        return std::nullopt;
-    }
-    return static_cast<int>(value);
+    return static_cast<int>(*value);
 }
 
 class Reader {
@@ -67,9 +65,19 @@ public:
     int require_int(int line, const std::string& key, const std::string& value) const {
         auto v = integer(value);
         if (!v) {
-            error(line, key + ": expected a whole number, found \"" + trim(value) + "\"");
+            error(line, key + ": expected a whole number, found " + quoted(trim(value)));
         }
         return *v;
+    }
+
+    // A size or position in window pixels: |value| <= MAX_WINDOW_PIXELS, and
+    // at least `low`.
+    int require_pixels(int line, const std::string& key, int value, int low) const {
+        if (value < low || value > MAX_WINDOW_PIXELS || value < -MAX_WINDOW_PIXELS) {
+            error(line, key + ": expected " + std::to_string(std::max(low, -MAX_WINDOW_PIXELS)) + " to " +
+                            std::to_string(MAX_WINDOW_PIXELS) + " pixels, found " + std::to_string(value));
+        }
+        return value;
     }
 
     GaugePlacement gauge(int line, const std::string& key, const std::string& value) const {
@@ -80,15 +88,15 @@ public:
         std::string name = trim(fields[0]);
         auto bang = name.find('!');
         if (bang == std::string::npos || bang == 0 || bang + 1 == name.size()) {
-            error(line, key + ": expected Module!Gauge, found \"" + name + "\"");
+            error(line, key + ": expected Module!Gauge, found " + quoted(name));
         }
         g.module = trim(name.substr(0, bang));
         g.gauge = trim(name.substr(bang + 1));
         if (fields.size() < 3) {
             error(line, key + ": expected Module!Gauge, x, y[, w[, h]][, parameters]");
         }
-        g.x = require_int(line, key + " x", fields[1]);
-        g.y = require_int(line, key + " y", fields[2]);
+        g.x = require_pixels(line, key + " x", require_int(line, key + " x", fields[1]), INT32_MIN);
+        g.y = require_pixels(line, key + " y", require_int(line, key + " y", fields[2]), INT32_MIN);
         std::size_t next = 3;
         if (next < fields.size() && integer(fields[next])) {
             g.width = integer(fields[next++]);
@@ -99,6 +107,8 @@ public:
         if ((g.width && *g.width <= 0) || (g.height && *g.height <= 0)) {
             error(line, key + ": width and height must be positive");
         }
+        if (g.width) require_pixels(line, key + " width", *g.width, 1);
+        if (g.height) require_pixels(line, key + " height", *g.height, 1);
         // The rest of the line, commas included, is the gauge's parameter string.
         std::string parameters;
         for (std::size_t i = next; i < fields.size(); ++i) {
@@ -112,7 +122,7 @@ public:
         std::string k = lower(key);
         if (k.rfind("gauge", 0) == 0 && k.size() > 5 &&
             std::all_of(k.begin() + 5, k.end(), [](unsigned char c) { return std::isdigit(c) != 0; })) {
-            w.gauges.push_back(gauge(line, key, value));
+            w.gauges.push_back(gauge(line, excerpt(key), value));
         } else if (k == "file") {
             w.background = trim(value);
         } else if (k == "window_title") {
@@ -122,19 +132,19 @@ public:
             if (parts.size() > 2) {
                 error(line, "size_mm: expected WIDTH or WIDTH,HEIGHT");
             }
-            w.size_mm_x = require_int(line, "size_mm", parts[0]);
+            w.size_mm_x = require_pixels(line, "size_mm", require_int(line, "size_mm", parts[0]), 0);
             if (parts.size() == 2) {
-                w.size_mm_y = require_int(line, "size_mm height", parts[1]);
+                w.size_mm_y = require_pixels(line, "size_mm height", require_int(line, "size_mm height", parts[1]), 0);
             }
         } else if (k == "position") {
             w.position = require_int(line, "position", value);
             if (w.position < 0 || w.position > 8) {
-                error(line, "position: expected 0 to 8, found " + trim(value));
+                error(line, "position: expected 0 to 8, found " + quoted(trim(value)));
             }
         } else if (k == "visible") {
             int v = require_int(line, "visible", value);
             if (v != 0 && v != 1) {
-                error(line, "visible: expected 0 or 1, found " + trim(value));
+                error(line, "visible: expected 0 or 1, found " + quoted(trim(value)));
             }
             w.visible = v == 1;
         } else if (k == "ident") {
@@ -144,8 +154,8 @@ public:
             } else if (auto n = integer(t)) {
                 w.ident = *n;
             } else {
-                error(line, "ident: expected a panel name (MAIN_PANEL, RADIO_STACK_PANEL, ...) or a number, found \"" +
-                                t + "\"");
+                error(line, "ident: expected a panel name (MAIN_PANEL, RADIO_STACK_PANEL, ...) or a number, found " +
+                                quoted(t));
             }
         }
         // Other window keys (colours, sizing flags...) do not concern this host.
@@ -176,10 +186,7 @@ std::string panel_name(int id) {
 }
 
 PanelConfig PanelConfig::read(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        throw HostError("cannot open panel configuration " + path);
-    }
+    std::ifstream in = open_input(path, "panel configuration");
     return parse(in, path);
 }
 
@@ -202,17 +209,22 @@ PanelConfig PanelConfig::parse(std::istream& in, const std::string& path) {
         }
         if (text[0] == '[') {
             if (text.back() != ']') {
-                reader.error(line, "section header without closing ']': " + text);
+                reader.error(line, "section header without closing ']': " + quoted(text));
             }
             std::string name = trim(text.substr(1, text.size() - 2));
             std::string l = lower(name);
             window = nullptr;
-            if (l.rfind("window", 0) == 0 && l.size() > 6 &&
-                std::all_of(l.begin() + 6, l.end(), [](unsigned char c) { return std::isdigit(c) != 0; })) {
-                int number = std::atoi(l.c_str() + 6);
+            if (l.rfind("window", 0) == 0 && all_digits(l, 6)) {
+                auto n = integer(l.substr(6));
+                if (!n) {
+                    reader.error(line, "[" + name.substr(0, 6) + "NN]: expected a window number up to " +
+                                           std::to_string(MAX_WHOLE_NUMBER) + ", found " + quoted(name.substr(6)));
+                }
+                int number = *n;
                 for (const WindowConfig& w : config.windows) {
                     if (w.number == number) {
-                        reader.error(line, "[" + name + "] is defined twice (first at line " + std::to_string(w.line) + ")");
+                        reader.error(line, quoted("[" + name + "]") + " is defined twice (first at line " +
+                                           std::to_string(w.line) + ")");
                     }
                 }
                 config.windows.push_back({});
@@ -230,13 +242,13 @@ PanelConfig PanelConfig::parse(std::istream& in, const std::string& path) {
         }
         auto equals = text.find('=');
         if (equals == std::string::npos || trim(text.substr(0, equals)).empty()) {
-            reader.error(line, "expected KEY=VALUE or [Section], found \"" + text + "\"");
+            reader.error(line, "expected KEY=VALUE or [Section], found " + quoted(text));
         }
         std::string key = trim(text.substr(0, equals));
         std::string value = text.substr(equals + 1);
         switch (section) {
         case Section::None:
-            reader.error(line, "\"" + key + "\" before the first [Section]");
+            reader.error(line, quoted(key) + " before the first [Section]");
         case Section::Window:
             reader.window_key(*window, line, key, value);
             break;

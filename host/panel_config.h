@@ -9,6 +9,13 @@
 
 namespace host {
 
+// Whole numbers in panel.cfg lie within +-MAX_WHOLE_NUMBER; window sizes
+// (size_mm) and placed gauge sizes are at most MAX_WINDOW_PIXELS, and gauge
+// positions within +-MAX_WINDOW_PIXELS: as large as the largest background
+// bitmap the renderer reads.
+constexpr long MAX_WHOLE_NUMBER = 1000000000L;
+constexpr int MAX_WINDOW_PIXELS = 16384;
+
 // Panel window names and their ids; nullopt for other names.
 std::optional<int> panel_id_by_name(const std::string& name);
 std::string panel_name(int id);  // "RADIO_STACK_PANEL" or the number

@@ -18,6 +18,7 @@
 #include "host/scenario.h"
 #include "host/service_table.h"
 #include "host/simulation.h"
+#include "host/text_util.h"
 #ifdef VANTOR_HAS_RENDER
 #include "host/render/render_commands.h"
 #endif
@@ -67,10 +68,10 @@ Arguments parse_arguments(int argc, char** argv) {
         else if (arg == "--module") {
             std::string v = value();
             auto eq = v.find('=');
-            if (eq == std::string::npos || eq == 0) throw HostError("--module expects NAME=FILE, found " + v);
+            if (eq == std::string::npos || eq == 0) throw HostError("--module expects NAME=FILE, found " + excerpt(v));
             a.modules[v.substr(0, eq)] = v.substr(eq + 1);
         } else if (arg.rfind("--", 0) == 0) {
-            throw HostError("unknown option " + arg + "\n" + USAGE);
+            throw HostError("unknown option " + excerpt(arg) + "\n" + USAGE);
         } else {
             a.positional.push_back(arg);
         }
@@ -131,7 +132,7 @@ int dump(const Arguments& a) {
     ProbedModule probe(a.positional[0]);
     GAUGEHDR* gauge = probe.module.gauge(a.positional[1]);
     if (gauge == nullptr) {
-        throw HostError("module " + a.positional[0] + " has no gauge named \"" + a.positional[1] + "\"");
+        throw HostError("module " + a.positional[0] + " has no gauge named " + quoted(a.positional[1]));
     }
     std::printf("%s: %u mm, callback %s\n", gauge->name, static_cast<unsigned>(gauge->size_x_mm),
                 gauge->callback != nullptr ? "yes" : "no");
@@ -200,7 +201,7 @@ int main(int argc, char** argv) {
         if (command == "list") return list(a);
         if (command == "dump") return dump(a);
         if (command == "scenario") return scenario(a);
-        std::fprintf(stderr, "panelhost: unknown command %s\n%s", command.c_str(), USAGE);
+        std::fprintf(stderr, "panelhost: unknown command %s\n%s", excerpt(command).c_str(), USAGE);
         return 2;
     } catch (const HostError& e) {
         std::cout.flush();

@@ -1,14 +1,17 @@
 #include "host/scenario.h"
 
+#include <algorithm>
+#include <cctype>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
-#include <cstdlib>
-#include <fstream>
 #include <map>
 #include <sstream>
 
 #include "host/gauge_report.h"
 #include "host/host_error.h"
+#include "host/radio_model.h"
+#include "host/text_util.h"
 
 namespace host {
 
@@ -40,24 +43,39 @@ const std::map<std::string, Verb>& verbs() {
         {"show", {1, 1, "show GAUGE"}},
         {"windows", {0, 0, "windows"}},
         {"log", {0, 0, "log"}},
+        {"radios", {0, 0, "radios"}},
     };
     return table;
 }
 
-std::optional<long long> whole_number(const std::string& s) {
-    if (s.empty()) return std::nullopt;
-    char* end = nullptr;
-    const bool hex = s.size() > 2 && s[0] == '0' && (s[1] == 'x' || s[1] == 'X');
-    long long v = std::strtoll(s.c_str(), &end, hex ? 16 : 10);  // decimal or 0x hex
-    if (*end != '\0') return std::nullopt;
-    return v;
+// The frames of a `wait` or `at` argument: N frames or S seconds.
+long frames_of(const std::string& arg, const std::string& path, int line) {
+    const bool seconds = !arg.empty() && arg.back() == 's';
+    const std::string number = seconds ? arg.substr(0, arg.size() - 1) : arg;
+    const bool digits = !number.empty() &&
+                        std::all_of(number.begin(), number.end(), [](unsigned char c) { return std::isdigit(c) != 0; });
+    auto too_far = [&] {
+        return HostError(path, line, "at most " + std::to_string(Scenario::MAX_FRAMES) + " frames (" +
+                                         std::to_string(Scenario::MAX_FRAMES / static_cast<long>(FRAMES_PER_SECOND)) +
+                                         "s, a day) are allowed, found " + excerpt(arg));
+    };
+    if (seconds) {
+        auto s = real_number(number);
+        if (!s || !(*s >= 0)) throw HostError(path, line, "expected seconds such as 1.5s, found " + excerpt(arg));
+        if (!(*s * FRAMES_PER_SECOND <= static_cast<double>(Scenario::MAX_FRAMES))) throw too_far();
+        return std::lround(*s * FRAMES_PER_SECOND);
+    }
+    auto n = whole_number(number);
+    if (!n && digits) throw too_far();  // beyond 64 bits
+    if (!n || *n < 0) throw HostError(path, line, "expected a frame count, found " + excerpt(arg));
+    if (*n > Scenario::MAX_FRAMES) throw too_far();
+    return static_cast<long>(*n);
 }
 
-std::optional<double> real_number(const std::string& s) {
-    if (s.empty()) return std::nullopt;
-    char* end = nullptr;
-    double v = std::strtod(s.c_str(), &end);
-    if (*end != '\0') return std::nullopt;
+// A whole number within [low, high], else nullopt.
+std::optional<long long> whole_in(const std::string& s, long long low, long long high) {
+    auto v = whole_number(s);
+    if (!v || *v < low || *v > high) return std::nullopt;
     return v;
 }
 
@@ -76,10 +94,7 @@ std::string hex(UINT32 v) {
 }  // namespace
 
 Scenario Scenario::read(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        throw HostError("cannot open scenario " + path);
-    }
+    std::ifstream in = open_input(path, "scenario");
     return parse(in, path);
 }
 
@@ -101,21 +116,32 @@ Scenario Scenario::parse(std::istream& in, const std::string& path) {
         }
         auto verb = verbs().find(command.verb);
         if (verb == verbs().end()) {
-            throw HostError(path, line, "unknown command \"" + command.verb + "\"");
+            throw HostError(path, line, "unknown command " + quoted(command.verb));
         }
         if (command.args.size() < verb->second.min_args || command.args.size() > verb->second.max_args) {
             throw HostError(path, line, std::string("expected: ") + verb->second.usage);
         }
+        if (command.verb == "wait" || command.verb == "at") frames_of(command.args[0], path, line);
         scenario.commands_.push_back(std::move(command));
     }
     return scenario;
 }
 
 void Scenario::run(Panel& panel, std::ostream& out) const {
-    std::size_t printed_events = 0;
+    run_commands(panel, out, [] {}, [] { return false; });
+    report(panel, out);
+}
+
+bool Scenario::run_commands(Panel& panel, std::ostream& out, const std::function<void()>& on_frame,
+                            const std::function<bool()>& stop) const {
+    Progress progress{on_frame, stop};
     for (const Command& command : commands_) {
-        execute(command, panel, out, printed_events);
+        if (stop() || !execute(command, panel, out, progress)) return false;
     }
+    return true;
+}
+
+void Scenario::report(Panel& panel, std::ostream& out) const {
     const auto& events = panel.simulation().key_log().events();
     out << "key events:\n";
     for (std::size_t i = 0; i < events.size(); ++i) {
@@ -136,40 +162,36 @@ void Scenario::run(Panel& panel, std::ostream& out) const {
     }
 }
 
-void Scenario::execute(const Command& c, Panel& panel, std::ostream& out, std::size_t& printed_events) const {
+bool Scenario::execute(const Command& c, Panel& panel, std::ostream& out, Progress& progress) const {
     Simulation& sim = panel.simulation();
     auto fail = [&](const std::string& what) -> HostError { return HostError(path_, c.line, what); };
-    auto frames_of = [&](const std::string& arg) -> long {
-        if (!arg.empty() && arg.back() == 's') {
-            auto seconds = real_number(arg.substr(0, arg.size() - 1));
-            if (!seconds || *seconds < 0) throw fail("expected seconds such as 1.5s, found " + arg);
-            return std::lround(*seconds * FRAMES_PER_SECOND);
-        }
-        auto frames = whole_number(arg);
-        if (!frames || *frames < 0) throw fail("expected a frame count, found " + arg);
-        return static_cast<long>(*frames);
-    };
     auto token_of = [&](const std::string& arg) -> UINT32 {
-        auto t = whole_number(arg);
-        if (!t || *t <= 0 || *t > 0xFFFFFFFFLL) throw fail("expected a token number, found " + arg);
+        auto t = whole_in(arg, 1, UINT32_MAX);
+        if (!t) throw fail("expected a token number, found " + excerpt(arg));
         return static_cast<UINT32>(*t);
     };
     auto gauge_of = [&](const std::string& name) -> PlacedGauge& {
         PlacedGauge* g = panel.find(name);
-        if (g == nullptr) throw fail("gauge " + name + " is not placed on the panel");
+        if (g == nullptr) throw fail("gauge " + excerpt(name) + " is not placed on the panel");
         return *g;
     };
     auto point_of = [&](const std::string& x, const std::string& y) -> PIXPOINT {
-        auto px = whole_number(x);
-        auto py = whole_number(y);
-        if (!px || !py) throw fail("expected pixel coordinates, found " + x + " " + y);
+        auto px = whole_in(x, INT32_MIN, INT32_MAX);
+        auto py = whole_in(y, INT32_MIN, INT32_MAX);
+        if (!px || !py) throw fail("expected pixel coordinates, found " + excerpt(x) + " " + excerpt(y));
         return {static_cast<SINT32>(*px), static_cast<SINT32>(*py)};
     };
     auto panel_of = [&](const std::string& arg) -> int {
         if (auto id = panel_id_by_name(arg)) return *id;
-        auto n = whole_number(arg);
-        if (!n) throw fail("expected a panel name or number, found " + arg);
+        auto n = whole_in(arg, INT32_MIN, INT32_MAX);
+        if (!n) throw fail("expected a panel name or number, found " + excerpt(arg));
         return static_cast<int>(*n);
+    };
+    auto one_frame = [&] {
+        if (progress.stop()) return false;
+        panel.frame();
+        progress.on_frame();
+        return true;
     };
     auto named = [&](std::size_t from) {
         std::string name;
@@ -179,39 +201,43 @@ void Scenario::execute(const Command& c, Panel& panel, std::ostream& out, std::s
     auto stamp = [&]() { return "[frame " + std::to_string(sim.frame()) + "] "; };
 
     if (c.verb == "wait") {
-        for (long n = frames_of(c.args[0]); n > 0; --n) panel.frame();
+        for (long n = frames_of(c.args[0], path_, c.line); n > 0; --n) {
+            if (!one_frame()) return false;
+        }
     } else if (c.verb == "at") {
-        long target = frames_of(c.args[0]);
+        long target = frames_of(c.args[0], path_, c.line);
         if (target < sim.frame()) throw fail("frame " + std::to_string(target) + " has already passed");
-        while (sim.frame() < target) panel.frame();
+        while (sim.frame() < target) {
+            if (!one_frame()) return false;
+        }
     } else if (c.verb == "set") {
         if (c.args[0].rfind("A:", 0) == 0) {
             std::vector<std::string> parts(c.args.begin(), c.args.end() - 1);
             auto v = real_number(c.args.back());
-            if (!v) throw fail("expected a number, found " + c.args.back());
+            if (!v) throw fail("expected a number, found " + excerpt(c.args.back()));
             std::string name;
             for (std::size_t i = 0; i < parts.size(); ++i) name += (i ? " " : "") + parts[i];
             sim.set_named(name.substr(2), *v);
-            return;
+            return true;
         }
         if (c.args.size() != 2) throw fail("expected: set TOKEN VALUE");
         UINT32 token = token_of(c.args[0]);
         if (sim.is_packed(token)) {
-            auto v = whole_number(c.args[1]);
-            if (!v || *v < 0 || *v > 0xFFFFFFFFLL) throw fail("token " + c.args[0] + " takes a packed value such as 0x1800");
+            auto v = whole_in(c.args[1], 0, UINT32_MAX);
+            if (!v) throw fail("token " + c.args[0] + " takes a packed value such as 0x1800");
             sim.set_packed(token, static_cast<UINT32>(*v));
         } else {
             auto v = real_number(c.args[1]);
-            if (!v) throw fail("expected a number, found " + c.args[1]);
+            if (!v) throw fail("expected a number, found " + excerpt(c.args[1]));
             sim.set_number(token, *v);
         }
     } else if (c.verb == "print") {
         if (c.args[0].rfind("A:", 0) == 0) {
             std::string name = named(0);
             auto v = sim.named(name);
-            if (!v) throw fail("no named variable " + name);
+            if (!v) throw fail("no named variable " + excerpt(name));
             out << stamp() << "A:" << name << " = " << v->value << " " << v->unit << "\n";
-            return;
+            return true;
         }
         UINT32 token = token_of(c.args[0]);
         if (sim.is_packed(token)) {
@@ -223,12 +249,12 @@ void Scenario::execute(const Command& c, Panel& panel, std::ostream& out, std::s
         sim.set_failure(token_of(c.args[0]), c.verb == "fail");
     } else if (c.verb == "click" || c.verb == "press") {
         PlacedGauge& gauge = gauge_of(c.args[0]);
-        if (!panel.visible(gauge)) throw fail("gauge " + c.args[0] + " is on a closed window");
+        if (!panel.visible(gauge)) throw fail("gauge " + excerpt(c.args[0]) + " is on a closed window");
         PIXPOINT p = point_of(c.args[1], c.args[2]);
         MouseButton button = MouseButton::Left;
         if (c.args.size() == 4) {
             if (c.args[3] == "right") button = MouseButton::Right;
-            else if (c.args[3] != "left") throw fail("expected left or right, found " + c.args[3]);
+            else if (c.args[3] != "left") throw fail("expected left or right, found " + excerpt(c.args[3]));
         }
         auto outcome = panel.press(gauge, p, button);
         out << stamp() << c.verb << " " << c.args[0] << " " << point_text(p) << " "
@@ -257,8 +283,9 @@ void Scenario::execute(const Command& c, Panel& panel, std::ostream& out, std::s
         out << stamp() << "hover " << c.args[0] << " " << point_text(p) << ": "
             << (text ? "\"" + *text + "\"" : std::string("no tooltip")) << "\n";
     } else if (c.verb == "key") {
-        auto id = whole_number(c.args[0]);
-        auto value = c.args.size() > 1 ? whole_number(c.args[1]) : std::optional<long long>(0);
+        // Values are 32 bits: negative ones as the simulation's signed events take them.
+        auto id = whole_in(c.args[0], 0, UINT32_MAX);
+        auto value = c.args.size() > 1 ? whole_in(c.args[1], INT32_MIN, UINT32_MAX) : std::optional<long long>(0);
         if (!id || !value) throw fail("expected: key EVENT [VALUE]");
         sim.trigger_key_event(static_cast<UINT32>(*id), static_cast<UINT32>(*value), EventSource::Scenario);
     } else if (c.verb == "open") {
@@ -276,12 +303,15 @@ void Scenario::execute(const Command& c, Panel& panel, std::ostream& out, std::s
             out << stamp() << "[" << w.config.section << "] ident " << panel_name(w.config.ident) << " "
                 << (w.visible ? "open" : "closed") << "\n";
         }
+    } else if (c.verb == "radios") {
+        for (const std::string& line : describe_receivers(sim)) out << stamp() << line << "\n";
     } else if (c.verb == "log") {
         const auto& events = sim.key_log().events();
-        for (; printed_events < events.size(); ++printed_events) {
-            out << stamp() << "key " << KeyEventLog::format(events[printed_events]) << "\n";
+        for (; progress.printed_events < events.size(); ++progress.printed_events) {
+            out << stamp() << "key " << KeyEventLog::format(events[progress.printed_events]) << "\n";
         }
     }
+    return true;
 }
 
 }  // namespace host

@@ -2,6 +2,7 @@
 // frames run against a loaded panel. See docs/scenarios.md.
 #pragma once
 
+#include <functional>
 #include <istream>
 #include <ostream>
 #include <string>
@@ -19,6 +20,10 @@ public:
         std::vector<std::string> args;
     };
 
+    // The furthest one `wait` or `at` may reach: a day of frames. Larger
+    // ones are errors rather than runs that never end.
+    static constexpr long MAX_FRAMES = 24L * 3600 * static_cast<long>(FRAMES_PER_SECOND);
+
     // Throws HostError naming the file and line of the first bad command.
     static Scenario read(const std::string& path);
     static Scenario parse(std::istream& in, const std::string& path);
@@ -26,11 +31,24 @@ public:
     // Runs the commands in order, writing what they show; at the end prints
     // the whole key-event log, the window changes and any warnings.
     void run(Panel& panel, std::ostream& out) const;
+    // Runs the commands in order, calling `on_frame` after each frame they
+    // run. Once `stop` says so (it is asked before each command and each
+    // frame) returns false; true when all ran.
+    bool run_commands(Panel& panel, std::ostream& out, const std::function<void()>& on_frame,
+                      const std::function<bool()>& stop) const;
+    // The closing report of run().
+    void report(Panel& panel, std::ostream& out) const;
 
     const std::vector<Command>& commands() const { return commands_; }
 
 private:
-    void execute(const Command& command, Panel& panel, std::ostream& out, std::size_t& printed_events) const;
+    struct Progress {
+        const std::function<void()>& on_frame;
+        const std::function<bool()>& stop;
+        std::size_t printed_events = 0;
+    };
+    // False when stopped during a wait.
+    bool execute(const Command& command, Panel& panel, std::ostream& out, Progress& progress) const;
 
     std::string path_;
     std::vector<Command> commands_;

@@ -4,6 +4,7 @@
 
 #include "host/engine_model.h"
 #include "host/flight_models.h"
+#include "host/radio_model.h"
 
 namespace host {
 
@@ -21,6 +22,8 @@ Simulation::Simulation() {
     install_standard_key_handlers(*this);
     install_cockpit_key_handlers(*this);
     install_flight_instrument_key_handlers(*this);
+    install_radio_key_handlers(*this);
+    add_frame_model(update_receivers);
     install_engine_model(*this);
 }
 
@@ -107,11 +110,10 @@ void Simulation::trigger_key_event(UINT32 event, UINT32 value, EventSource sourc
     }
 }
 
-void Simulation::advance_frame() {
-    for (FrameModel& model : frame_models_) {
+void Simulation::run_frame_models() {
+    for (const FrameModel& model : frame_models_) {
         model(*this);
     }
-    ++frame_;
 }
 
 void Simulation::set_failure(UINT32 key, bool active) {

@@ -77,14 +77,15 @@ public:
     void set_failure(UINT32 key, bool active);
     bool failure_active(UINT32 key) const { return failures_.count(key) != 0; }
 
-    // Models of the simulation, stepped at the end of every frame in the
-    // order added.
+    long frame() const { return frame_; }
+    void advance_frame() { ++frame_; }
+
+    // Models that derive variables from others (the radio receivers from the
+    // aircraft's position, the engine and systems), run at the start of every
+    // frame in the order added.
     using FrameModel = std::function<void(Simulation&)>;
     void add_frame_model(FrameModel model) { frame_models_.push_back(std::move(model)); }
-
-    long frame() const { return frame_; }
-    // Steps the models, then counts the frame.
-    void advance_frame();
+    void run_frame_models();
 
 private:
     struct Variable {
@@ -98,9 +99,9 @@ private:
     mutable std::set<UINT32> unknown_tokens_;
     std::map<std::string, NamedVariable> named_;
     std::map<UINT32, KeyHandler> handlers_;
-    std::vector<FrameModel> frame_models_;
     std::set<UINT32> failures_;
     KeyEventLog key_log_;
+    std::vector<FrameModel> frame_models_;
     long frame_ = 0;
 };
 

@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/call_log.h"
 #include "platform/vantor_platform.h"
 
 namespace {
@@ -206,15 +207,22 @@ HRSRC WINAPI FindResourceA(HMODULE module, LPCSTR name, LPCSTR type) {
         const char* extension = nullptr;
         bool bitmap = false;
         if (!number_of(name, id) || !type_folder(type, sub, extension, bitmap)) {
+            platform::log_call("FindResourceA -> none");
+            return nullptr;
+        }
+        const std::string what = std::string("FindResourceA ") + sub + " " + std::to_string(id);
+        if (platform::planned_failure("FindResourceA")) {
+            platform::log_call(what + " -> failed");
             return nullptr;
         }
         std::lock_guard<std::mutex> guard(state().lock);
         std::string folder;
-        if (!resource_folder(module, folder)) {
-            return nullptr;
+        Resource* found = nullptr;
+        if (resource_folder(module, folder)) {
+            found = find(folder, folder + "/" + sub + "/" + std::to_string(id) + extension, bitmap);
         }
-        const std::string path = folder + "/" + sub + "/" + std::to_string(id) + extension;
-        return reinterpret_cast<HRSRC>(find(folder, path, bitmap));
+        platform::log_call(what + (found != nullptr ? " -> found" : " -> none"));
+        return reinterpret_cast<HRSRC>(found);
     } catch (...) {
         return nullptr;
     }
@@ -222,6 +230,9 @@ HRSRC WINAPI FindResourceA(HMODULE module, LPCSTR name, LPCSTR type) {
 
 HGLOBAL WINAPI LoadResource(HMODULE module, HRSRC resource) {
     try {
+        if (platform::planned_failure("LoadResource")) {
+            return nullptr;
+        }
         std::lock_guard<std::mutex> guard(state().lock);
         return check(module, resource);
     } catch (...) {
@@ -230,6 +241,9 @@ HGLOBAL WINAPI LoadResource(HMODULE module, HRSRC resource) {
 }
 
 LPVOID WINAPI LockResource(HGLOBAL loaded) {
+    if (platform::planned_failure("LockResource")) {
+        return nullptr;
+    }
     std::lock_guard<std::mutex> guard(state().lock);
     if (loaded == nullptr || !state().valid.count(loaded)) {
         return nullptr;
@@ -239,6 +253,9 @@ LPVOID WINAPI LockResource(HGLOBAL loaded) {
 
 DWORD WINAPI SizeofResource(HMODULE module, HRSRC resource) {
     try {
+        if (platform::planned_failure("SizeofResource")) {
+            return 0;
+        }
         std::lock_guard<std::mutex> guard(state().lock);
         const Resource* r = check(module, resource);
         return r == nullptr ? 0 : static_cast<DWORD>(r->data.size());

@@ -1,24 +1,62 @@
-// VOR1 ADF Switch V: gauge records.
-#include "frame/gauge_records.h"
+// VOR1 ADF Switch V: the RMI source selector with a lever moving up (VOR 1)
+// and down (ADF). It shares the selection with VOR1_ADF_Switch_H.
+#include "gauges/radios/radio_head.h"
 
 extern GAUGEHDR gauge_VOR1_ADF_Switch_V;
 
 namespace {
+
+SoundSlot click = {};
+
+// Image 0 up toward VOR 1, 1 down toward ADF.
+FLOAT64 HOST_CALL lever_image(ELEMENT_ICON*) { return vor1_adf_select != 0 ? 0.0 : 1.0; }
+
+FAILURE_RECORD lever_failures[] = {{20, 2}, {0, 0}};
+
+ELEMENT_ICON lever = icon(
+    {.bitmap_id = 340, .position = {3, 37}, .image_flags = 0x3, .gauge = &gauge_VOR1_ADF_Switch_V,
+     .failures = lever_failures},
+    {.icon_count = 2, .callback = lever_image});
+
+ELEMENT_LIST background_children[] = {&lever.header, nullptr};
 
 ELEMENT_STATIC_IMAGE background = static_image({
     .bitmap_id = 330,
     .position = {0, 0},
     .image_flags = 0x3,
     .gauge = &gauge_VOR1_ADF_Switch_V,
+    .children = background_children,
 });
 
 ELEMENT_LIST elements[] = {&background.header, nullptr};
 
+HOST_BOOL HOST_CALL toggle(MOUSE_CLICK*, UINT32) {
+    vor1_adf_select = vor1_adf_select != 0 ? 0 : 1;
+    sound_slot_play(&click);
+    return 0;
+}
+
 MOUSERECT mouse_rects[] = {
     mouse_whole_gauge(0),
+    mouse_child({0, 30, 37, 60}, CURSOR_HAND, MOUSE_LEFT_SINGLE, toggle),
     mouse_end_parent(),
     mouse_end(),
 };
+
+// Every install selects VOR 1 again.
+void HOST_CALL selector_callback(GAUGEHDR*, UINT32 service_id, WORD_PTR extra) {
+    switch (service_id) {
+    case PANEL_SERVICE_PRE_INSTALL:
+        vor1_adf_select = 1;
+        sound_slot_install(&click, extra, WAVE_SWITCH_CLICK);
+        break;
+    case PANEL_SERVICE_PRE_KILL:
+        sound_slot_release(&click);
+        break;
+    default:
+        break;
+    }
+}
 
 }  // namespace
 
@@ -27,4 +65,5 @@ GAUGEHDR gauge_VOR1_ADF_Switch_V = gauge_header({
     .width_mm = 20,
     .elements = elements,
     .mouse_rects = mouse_rects,
+    .callback = selector_callback,
 });

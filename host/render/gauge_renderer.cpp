@@ -54,7 +54,7 @@ DrawKey draw_key(const ElementState& state, const Lighting& lighting) {
     k.bitmap = state.bitmap_id;
     k.flags = state.image_flags;
     k.drawn = state.drawn;
-    k.light = lighting.element(state.image_flags);
+    k.light = lighting.element(state.image_flags, state.kind);
     if (!state.drawn) return k;
     switch (state.kind) {
     case ELEMENT_TYPE_NEEDLE: k.angle = state.angle; break;

@@ -13,6 +13,7 @@ constexpr double AMBIENT_NIGHT = 0.16;
 constexpr Light FLOOD{0.42, 0.36, 0.27};        // panel lights, warm
 constexpr Light GLOW{0.80, 0.95, 0.82};         // luminous paint at night
 constexpr double GLOW_WITHOUT_PANEL_LIGHTS = 0.6;
+constexpr double UNLIT_READOUT = 0.45;  // a readout whose backlight is off
 
 Light max_of(Light a, Light b) { return {std::max(a.r, b.r), std::max(a.g, b.g), std::max(a.b, b.b)}; }
 Light scaled(Light a, double f) { return {a.r * f, a.g * f, a.b * f}; }
@@ -52,6 +53,12 @@ Light Lighting::element(std::uint32_t flags) const {
         light = max_of(light, scaled(GLOW, glow));
     }
     return light;
+}
+
+Light Lighting::element(std::uint32_t flags, std::uint32_t kind) const {
+    const bool readout = kind == ELEMENT_TYPE_MOVING_IMAGE || kind == ELEMENT_TYPE_ICON;
+    const bool unlit = (flags & IMAGE_SMOOTHED) != 0 && (flags & (IMAGE_LUMINOUS | IMAGE_SELF_LIT)) == 0;
+    return readout && unlit ? scaled(element(flags), UNLIT_READOUT) : element(flags);
 }
 
 }  // namespace host::render

@@ -30,6 +30,10 @@ struct Lighting {
     Light ambient() const;
     // The light an element with these image flags is drawn under.
     Light element(std::uint32_t image_flags) const;
+    // The same for an element of a kind: readouts lit from behind (moving
+    // images and icons drawn smoothed, 0x80: the radio digits) are dark
+    // without the luminous bit by day as well, since their backlight is off.
+    Light element(std::uint32_t image_flags, std::uint32_t kind) const;
 
     friend bool operator==(const Lighting&, const Lighting&) = default;
 };

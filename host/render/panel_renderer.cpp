@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "host/host_error.h"
+
 namespace host::render {
 
 namespace {
@@ -10,6 +12,7 @@ namespace {
 constexpr int TITLE_HEIGHT = 26;
 constexpr int MARGIN = 12;
 constexpr double TOOLTIP_FONT_SIZE = 13.0;
+constexpr long long MAX_PICTURE_PIXELS = 32767;  // Cairo's largest image surface
 
 void set_font(cairo_t* cr, FontBook& fonts, const char* face, unsigned weight, double size) {
     use_font(cr, fonts.resolve(face, weight));
@@ -65,7 +68,10 @@ std::pair<int, int> PanelRenderer::window_size(int window) {
     }
     if (config.size_mm_x && *config.size_mm_x > 0) {
         const int x = *config.size_mm_x;
-        h = config.size_mm_y && *config.size_mm_y > 0 ? *config.size_mm_y : (w > 0 ? h * x / w : 0);
+        h = config.size_mm_y && *config.size_mm_y > 0
+                ? *config.size_mm_y
+                : (w > 0 ? static_cast<int>(std::min<long long>(static_cast<long long>(h) * x / w, MAX_WINDOW_PIXELS))
+                         : 0);
         w = x;
     }
     if (w <= 0 || h <= 0) {
@@ -76,8 +82,8 @@ std::pair<int, int> PanelRenderer::window_size(int window) {
             w = std::max(w, r.x + r.width);
             h = std::max(h, r.y + r.height);
         }
-        w = std::max(w, 1);
-        h = std::max(h, 1);
+        w = std::clamp(w, 1, MAX_WINDOW_PIXELS);
+        h = std::clamp(h, 1, MAX_WINDOW_PIXELS);
     }
     view.size = std::make_pair(w, h);
     return *view.size;
@@ -226,24 +232,31 @@ Surface PanelRenderer::compose(const std::optional<Hover>& hover, const std::vec
     }
     // Where each window goes: the first on top, the others in a row below.
     std::vector<std::pair<int, int>> at(views_.size());
-    int total_w = 2 * MARGIN, total_h = MARGIN;
-    int row_x = MARGIN, row_h = 0;
+    long long total_w = 2 * MARGIN, total_h = MARGIN;  // many windows may pass 32 bits
+    long long row_x = MARGIN, row_h = 0;
     for (std::size_t k = 0; k < shown.size(); ++k) {
         auto [w, h] = window_size(shown[k]);
         if (k == 0) {
             at[static_cast<std::size_t>(shown[k])] = {MARGIN, MARGIN + TITLE_HEIGHT};
-            total_w = std::max(total_w, w + 2 * MARGIN);
+            total_w = std::max<long long>(total_w, w + 2 * MARGIN);
             total_h = MARGIN + TITLE_HEIGHT + h + MARGIN;
         } else {
-            at[static_cast<std::size_t>(shown[k])] = {row_x, total_h + TITLE_HEIGHT};
+            // Positions past 32 bits are never used: such a picture is refused below.
+            at[static_cast<std::size_t>(shown[k])] = {static_cast<int>(row_x), static_cast<int>(total_h + TITLE_HEIGHT)};
             row_x += w + MARGIN;
-            row_h = std::max(row_h, h);
+            row_h = std::max<long long>(row_h, h);
             total_w = std::max(total_w, row_x);
         }
     }
     if (row_h > 0) total_h += TITLE_HEIGHT + row_h + MARGIN;
+    if (total_w > MAX_PICTURE_PIXELS || total_h > MAX_PICTURE_PIXELS) {
+        throw HostError("the open windows make a picture of " + std::to_string(total_w) + " x " +
+                        std::to_string(total_h) + " pixels; at most " + std::to_string(MAX_PICTURE_PIXELS) +
+                        " a side can be drawn");
+    }
 
-    Surface out(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, std::max(total_w, 1), std::max(total_h, 1)));
+    Surface out(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, static_cast<int>(std::max<long long>(total_w, 1)),
+                                           static_cast<int>(std::max<long long>(total_h, 1))));
     cairo_t* cr = cairo_create(out.get());
     cairo_set_source_rgb(cr, 0.11, 0.11, 0.12);
     cairo_paint(cr);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -17,6 +18,7 @@
 #include "host/panel_config.h"
 #include "host/render/panel_renderer.h"
 #include "host/scenario.h"
+#include "host/text_util.h"
 
 #ifndef VANTOR_DEFAULT_MODULE
 #define VANTOR_DEFAULT_MODULE ""
@@ -33,7 +35,8 @@ const char* const RENDER_USAGE =
     "  panelhost render --panel PANEL.CFG [--scenario FILE] [--at SECONDS] --out FILE.png\n"
     "            [--hover GAUGE X Y] [--open-all] [--gauges DIR]... [--module NAME=FILE]...\n"
     "            [--bitmaps FILE] [--resources DIR]\n"
-    "  panelhost run --panel PANEL.CFG --scenario FILE --frames DIR [--every N] [--open-all] ...\n"
+    "  panelhost run --panel PANEL.CFG --scenario FILE [--frames DIR] [--every N] [--audio FILE.wav]\n"
+    "            [--open-all] ...\n"
     "  panelhost gallery [MODULE] --out FILE.png [--resources DIR] [--bitmaps FILE]\n"
     "  panelhost sheet [MODULE] [--out FILE.md] [--resources DIR]\n";
 
@@ -41,7 +44,7 @@ namespace {
 
 struct Options {
     std::vector<std::string> positional;
-    std::string panel, scenario, out, frames, bitmaps, resources;
+    std::string panel, scenario, out, frames, audio, bitmaps, resources;
     std::optional<double> at;
     long every = 1;
     std::optional<Hover> hover;
@@ -59,15 +62,23 @@ Options parse(const std::vector<std::string>& args) {
             return args[++i];
         };
         auto number = [&](const std::string& v) {
-            char* end = nullptr;
-            double d = std::strtod(v.c_str(), &end);
-            if (v.empty() || *end != '\0' || !std::isfinite(d)) throw HostError(arg + " expects a number, found " + v);
-            return d;
+            auto d = real_number(v);
+            if (!d || !std::isfinite(*d)) throw HostError(arg + " expects a number, found " + excerpt(v));
+            return *d;
+        };
+        auto whole = [&](const std::string& v, long long low, long long high) {
+            auto n = whole_number(v);
+            if (!n || *n < low || *n > high) {
+                throw HostError(arg + " expects a whole number from " + std::to_string(low) + " to " +
+                                std::to_string(high) + ", found " + excerpt(v));
+            }
+            return *n;
         };
         if (arg == "--panel") o.panel = value();
         else if (arg == "--scenario") o.scenario = value();
         else if (arg == "--out") o.out = value();
         else if (arg == "--frames") o.frames = value();
+        else if (arg == "--audio") o.audio = value();
         else if (arg == "--bitmaps") o.bitmaps = value();
         else if (arg == "--resources") o.resources = value();
         else if (arg == "--gauges") o.gauge_folders.push_back(value());
@@ -75,22 +86,26 @@ Options parse(const std::vector<std::string>& args) {
         else if (arg == "--at") {
             o.at = number(value());
             if (*o.at < 0) throw HostError("--at expects seconds from the start, found a negative time");
+            if (*o.at * FRAMES_PER_SECOND > static_cast<double>(Scenario::MAX_FRAMES)) {
+                throw HostError("--at expects at most " +
+                                std::to_string(Scenario::MAX_FRAMES / static_cast<long>(FRAMES_PER_SECOND)) +
+                                " seconds (a day)");
+            }
         } else if (arg == "--every") {
-            o.every = static_cast<long>(number(value()));
-            if (o.every < 1) throw HostError("--every expects a frame count of 1 or more");
+            o.every = static_cast<long>(whole(value(), 1, Scenario::MAX_FRAMES));
         } else if (arg == "--hover") {
             Hover h;
             h.gauge = value();
-            h.point.x = static_cast<SINT32>(number(value()));
-            h.point.y = static_cast<SINT32>(number(value()));
+            h.point.x = static_cast<SINT32>(whole(value(), INT32_MIN, INT32_MAX));
+            h.point.y = static_cast<SINT32>(whole(value(), INT32_MIN, INT32_MAX));
             o.hover = h;
         } else if (arg == "--module") {
             std::string v = value();
             auto eq = v.find('=');
-            if (eq == std::string::npos || eq == 0) throw HostError("--module expects NAME=FILE, found " + v);
+            if (eq == std::string::npos || eq == 0) throw HostError("--module expects NAME=FILE, found " + excerpt(v));
             o.modules[v.substr(0, eq)] = v.substr(eq + 1);
         } else if (arg.rfind("--", 0) == 0) {
-            throw HostError("unknown option " + arg);
+            throw HostError("unknown option " + excerpt(arg));
         } else {
             o.positional.push_back(arg);
         }
@@ -119,18 +134,6 @@ std::string default_module() {
     return m;
 }
 
-long frames_of(const std::string& arg, const std::string& path, int line) {
-    char* end = nullptr;
-    if (!arg.empty() && arg.back() == 's') {
-        double s = std::strtod(arg.c_str(), &end);
-        if (end != arg.c_str() + arg.size() - 1 || !(s >= 0)) throw HostError(path, line, "expected seconds, found " + arg);
-        return std::lround(s * FRAMES_PER_SECOND);
-    }
-    long long n = std::strtoll(arg.c_str(), &end, 0);
-    if (arg.empty() || *end != '\0' || n < 0) throw HostError(path, line, "expected a frame count, found " + arg);
-    return static_cast<long>(n);
-}
-
 // A loaded panel and its renderer, as the commands use them.
 struct Session {
     Simulation simulation;
@@ -157,7 +160,8 @@ struct Session {
             module_path = panel->gauges().front()->module->path();
         }
         bitmaps = std::make_unique<BitmapStore>(resources_for(o, module_path));
-        if (!fs::is_directory(bitmaps->folder())) {
+        std::error_code error;
+        if (!fs::is_directory(bitmaps->folder(), error)) {
             throw HostError("no bitmaps in " + bitmaps->folder() + " (build the module's resources, or give --resources)");
         }
         renderer = std::make_unique<PanelRenderer>(*panel, *bitmaps, fonts, background_folder);
@@ -212,12 +216,20 @@ int render_command(const Options& o) {
 }
 
 int run_command(const Options& o) {
-    if (o.panel.empty() || o.scenario.empty() || o.frames.empty()) throw HostError("run needs --panel, --scenario and --frames");
+    if (o.panel.empty() || o.scenario.empty() || (o.frames.empty() && o.audio.empty())) {
+        throw HostError("run needs --panel, --scenario and --frames or --audio");
+    }
     Session s;
     s.open(o, PanelConfig::read(o.panel), panel_folder(o.panel));
-    fs::create_directories(o.frames);
+    if (!o.frames.empty()) {
+        std::error_code error;
+        fs::create_directories(o.frames, error);
+        if (!fs::is_directory(o.frames, error)) throw HostError("cannot make the folder " + o.frames + " for the frames");
+    }
+    if (!o.audio.empty()) s.panel->audio().start_recording();
     long written = 0;
     auto on_frame = [&] {
+        if (o.frames.empty()) return;
         s.renderer->render();
         const long frame = s.simulation.frame();
         if (frame % o.every != 0) return;
@@ -227,12 +239,16 @@ int run_command(const Options& o) {
         write_or_throw(picture.get(), (fs::path(o.frames) / name).string());
         ++written;
     };
-    step_scenario(o.scenario, *s.panel, std::cout, on_frame, [] { return false; });
-    // The closing report (key events, window changes, warnings).
-    std::istringstream nothing;
-    Scenario::parse(nothing, o.scenario).run(*s.panel, std::cout);
-    std::printf("%ld frames written to %s\n", written, o.frames.c_str());
+    const Scenario scenario = Scenario::read(o.scenario);
+    scenario.run_commands(*s.panel, std::cout, on_frame, [] { return false; });
+    scenario.report(*s.panel, std::cout);
+    if (!o.frames.empty()) std::printf("%ld frames written to %s\n", written, o.frames.c_str());
     s.panel->shutdown();
+    if (!o.audio.empty()) {
+        s.panel->audio().write_wave(o.audio);
+        std::printf("%.2f s of sound written to %s\n",
+                    static_cast<double>(s.panel->audio().recorded().size()) / AUDIO_RATE, o.audio.c_str());
+    }
     return 0;
 }
 
@@ -365,36 +381,7 @@ int sheet_command(const Options& o) {
 
 bool step_scenario(const std::string& path, Panel& panel, std::ostream& out, const std::function<void()>& on_frame,
                    const std::function<bool()>& stop) {
-    const Scenario scenario = Scenario::read(path);
-    Simulation& sim = panel.simulation();
-    auto one_frame = [&] {
-        panel.frame();
-        on_frame();
-    };
-    for (const Scenario::Command& c : scenario.commands()) {
-        if (stop()) return false;
-        if (c.verb == "wait" || c.verb == "at") {
-            long n = frames_of(c.args[0], path, c.line);
-            const long target = c.verb == "wait" ? sim.frame() + n : n;
-            if (target < sim.frame()) throw HostError(path, c.line, "frame " + std::to_string(target) + " has already passed");
-            while (sim.frame() < target) {
-                if (stop()) return false;
-                one_frame();
-            }
-            continue;
-        }
-        // Any other command runs as a one-line scenario, on its own line
-        // number so that messages point into the file.
-        std::string text(static_cast<std::size_t>(std::max(0, c.line - 1)), '\n');
-        text += c.verb;
-        for (const std::string& a : c.args) text += " " + a;
-        std::istringstream in(text);
-        std::ostringstream said;
-        Scenario::parse(in, path).run(panel, said);
-        const std::string s = said.str();
-        out << s.substr(0, s.find("key events:\n"));
-    }
-    return !stop();
+    return Scenario::read(path).run_commands(panel, out, on_frame, stop);
 }
 
 bool is_render_command(const std::string& command) {

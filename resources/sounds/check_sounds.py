@@ -12,13 +12,15 @@ PCM, MS_ADPCM = 1, 2
 # Standard Microsoft ADPCM coefficient table (7 pairs).
 ADPCM_COEFS = [(256, 0), (512, -256), (0, 0), (192, 64), (240, 0), (460, -208), (392, -232)]
 
-# id: (tag, channels, rate, bits, fmt size, exact data bytes or None, (min, max) total bytes or None)
+# id: (tag, channels, rate, bits, fmt size, exact data bytes or None, (min, max) total bytes)
 EXPECTED = {
-    10: (PCM, 1, 22050, 16, 16, 3828, None),
-    20: (PCM, 1, 22050, 8, 16, 10304, None),
-    30: (MS_ADPCM, 2, 22050, 4, 50, 1024, None),
-    1280: (PCM, 1, 11025, 8, 16, 11322, None),
+    10: (PCM, 1, 22050, 16, 16, 3828, (3872, 3872)),
+    20: (PCM, 1, 22050, 8, 16, 10304, (10380, 10380)),
+    30: (MS_ADPCM, 2, 22050, 4, 50, 1024, (1192, 1192)),
+    1280: (PCM, 1, 11025, 8, 16, 11322, (11366, 11366)),
 }
+# The chunks of each file: 'fmt ' and 'data', with the extra chunks such files carry.
+CHUNKS = {20: ["fmt ", "LIST", "data"], 30: ["fmt ", "fact", "data", "LIST"]}
 for _id in range(1290, 1401, 10):
     EXPECTED[_id] = (PCM, 1, 11025, 8, 16, None, (3317, 10270))
 
@@ -73,8 +75,7 @@ def check(sid, path):
     got = (rec["tag"], rec["channels"], rec["rate"], rec["bits"], len(fmt))
     if got != (tag, ch, rate, bits, fmt_size):
         errors.append(f"format {got} != {(tag, ch, rate, bits, fmt_size)}")
-    allowed = [["fmt ", "data"]] + ([["fmt ", "fact", "data"]] if tag == MS_ADPCM else [])
-    if chunks not in allowed:
+    if chunks != CHUNKS.get(sid, ["fmt ", "data"]):
         errors.append(f"chunks {chunks}")
     if tag == PCM:
         align = rec["channels"] * rec["bits"] // 8

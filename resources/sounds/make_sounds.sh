@@ -35,11 +35,12 @@ make_20() {
   local r=22050
   "${SOX[@]}" -n -r $r -c 1 -b 16 "$tmp/w1.wav" synth 10304s sawtooth 95:150 sine 950:1420 brownnoise \
     remix 1v0.5,2v0.25,3v0.25 tremolo 38 40 lowpass 3500 highpass 80 fade q 882s 10304s 1764s
-  "${SOX[@]}" "$tmp/w1.wav" -r $r -c 1 -b 8 -e unsigned "$here/20.wav" norm -3 pad 0 10304s trim 0 10304s
+  "${SOX[@]}" "$tmp/w1.wav" -r $r -c 1 -b 8 -e unsigned "$tmp/p20.wav" norm -3 pad 0 10304s trim 0 10304s
+  with_chunks "$tmp/p20.wav" "$here/20.wav" "fmt ,LIST,data" 10380 "ISFT=sox"
 }
 
 # 30: radio switch click, 1012 frames = one 1024-byte block of 4-bit Microsoft ADPCM, stereo 22050 Hz.
-# sox adds a 'fact' chunk after the 50-byte format chunk; it is removed so the file is 'fmt ' + 'data'.
+# sox writes 'fmt ', 'fact' and 'data'; an INFO list follows, as such files carry one.
 make_30() {
   local r=22050
   "${SOX[@]}" -n -r $r -c 1 -b 16 "$tmp/c1.wav" synth 66s whitenoise highpass 2500 $(decay 66s)
@@ -47,19 +48,37 @@ make_30() {
   "${SOX[@]}" -m "$tmp/c1.wav" "$tmp/c2.wav" -r $r -c 1 -b 16 -e signed "$tmp/m30.wav"
   "${SOX[@]}" "$tmp/m30.wav" -r $r -c 2 -b 16 -e signed "$tmp/s30.wav" remix 1 1 norm -4 pad 0 1012s trim 0 1012s
   "${SOX[@]}" "$tmp/s30.wav" -r $r -c 2 -b 4 -e ms-adpcm "$tmp/a30.wav"
-  python3 - "$tmp/a30.wav" "$here/30.wav" <<'PY'
+  with_chunks "$tmp/a30.wav" "$here/30.wav" "fmt ,fact,data,LIST" 1192 "INAM=radio switch click" "ISFT=make_sounds.sh"
+}
+
+# Rewrites IN as OUT with the chunks in ORDER (LIST: an INFO list of the NAME=TEXT pairs given);
+# the last text is padded with zero bytes so that the file has exactly TOTAL bytes.
+with_chunks() {
+  python3 - "$@" <<'PY'
 import struct, sys
-raw = open(sys.argv[1], "rb").read()
+src, dst, order, total, pairs = sys.argv[1], sys.argv[2], sys.argv[3].split(","), int(sys.argv[4]), sys.argv[5:]
+raw = open(src, "rb").read()
 assert raw[:4] == b"RIFF" and raw[8:12] == b"WAVE"
-out, pos = [], 12
+chunks, pos = {}, 12
 while pos < len(raw):
-    cid, size = raw[pos:pos + 4], struct.unpack_from("<I", raw, pos + 4)[0]
-    end = pos + 8 + size + (size & 1)
-    if cid in (b"fmt ", b"data"):
-        out.append(raw[pos:end])
-    pos = end
-body = b"WAVE" + b"".join(out)
-open(sys.argv[2], "wb").write(b"RIFF" + struct.pack("<I", len(body)) + body)
+    cid, size = raw[pos:pos + 4].decode("latin-1"), struct.unpack_from("<I", raw, pos + 4)[0]
+    chunks[cid] = raw[pos:pos + 8 + size + (size & 1)]
+    pos += 8 + size + (size & 1)
+
+def info(texts):
+    body = b"INFO" + b"".join(struct.pack("<4sI", k.encode(), len(t)) + t + b"\0" * (len(t) & 1) for k, t in texts)
+    return struct.pack("<4sI", b"LIST", len(body)) + body
+
+texts = [(p.split("=", 1)[0], p.split("=", 1)[1].encode() + b"\0") for p in pairs]
+def assemble():
+    body = b"WAVE" + b"".join(info(texts) if c == "LIST" else chunks[c] for c in order)
+    return b"RIFF" + struct.pack("<I", len(body)) + body
+missing = total - len(assemble())
+assert missing >= 0 and missing % 2 == 0, f"{dst}: {missing} bytes to fill"
+texts[-1] = (texts[-1][0], texts[-1][1] + b"\0" * missing)
+out = assemble()
+assert len(out) == total
+open(dst, "wb").write(out)
 PY
 }
 

@@ -1,4 +1,6 @@
 // Attitude and Turn_Coordinator through their records, as the host uses them.
+// Fields of the packed host records are compared by value (+field): natively
+// a reference to one may be misaligned.
 #include <gtest/gtest.h>
 
 #include <limits>
@@ -54,14 +56,14 @@ protected:
 TEST_F(AttitudeTest, HorizonAndRingTurnAgainstBankAndFailTogether) {
     for (ELEMENT_SPRITE* s : {horizon, bank_ring}) {
         EXPECT_EQ(s->source_var_angle.token, 80u);
-        EXPECT_EQ(s->scale_angle, -1.0);
+        EXPECT_EQ(+s->scale_angle, -1.0);
         EXPECT_EQ(failures_of(&s->header), (Failures{{8, 0}}));
     }
     EXPECT_EQ(horizon->source_var_y.token, 78u);
-    EXPECT_EQ(horizon->scale_y, 1.25);
-    EXPECT_EQ(bank_ring->callback_y, nullptr);
+    EXPECT_EQ(+horizon->scale_y, 1.25);
+    EXPECT_EQ(+bank_ring->callback_y, nullptr);
     EXPECT_EQ(aircraft->source_var_y.token, 612u);
-    EXPECT_EQ(aircraft->scale_y, -0.3);  // a higher setting moves it up
+    EXPECT_EQ(+aircraft->scale_y, -0.3);  // a higher setting moves it up
 }
 
 TEST_F(AttitudeTest, PitchStopsAtThirtyNineDegreesEitherWay) {
@@ -102,7 +104,7 @@ TEST_F(AttitudeTest, KnobHalvesLetTheHostSendMiniatureAircraftSteps) {
     for (const MOUSERECT* c : {&r[2], &r[3]}) {
         EXPECT_EQ(c->rect_type, MOUSE_RECT_CHILD);
         EXPECT_EQ(c->mouse_flags, 0x20200000u);
-        EXPECT_EQ(c->function, nullptr);
+        EXPECT_EQ(+c->function, nullptr);
     }
 }
 
@@ -153,8 +155,8 @@ TEST_F(TurnCoordinatorTest, TurnNeedleShowsRateOver256AndStopsAtFortyFiveDegrees
     const PIXPOINT pivot = turn->header.position;
     EXPECT_TRUE(c[0].point.x == c[1].point.x && c[0].point.y == c[1].point.y);
     EXPECT_TRUE(c[2].point.x == c[3].point.x && c[2].point.y == c[3].point.y);
-    EXPECT_EQ(c[1].value, -4.5);
-    EXPECT_EQ(c[2].value, 4.5);
+    EXPECT_EQ(+c[1].value, -4.5);
+    EXPECT_EQ(+c[2].value, 4.5);
     EXPECT_EQ(c[2].point.x - pivot.x, pivot.y - c[2].point.y);
     EXPECT_EQ(pivot.x - c[1].point.x, pivot.y - c[1].point.y);
     EXPECT_GT(c[2].point.x, pivot.x);

@@ -1,3 +1,5 @@
+// Fields of the packed host records are compared by value (+field): natively
+// a reference to one may be misaligned.
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -56,21 +58,21 @@ TEST_F(ClockTest, RecordsDriveThreeHandsAndALamp) {
     for (int i = 0; i < 3; ++i) {
         ASSERT_EQ(hands[i]->header.element_type, ELEMENT_TYPE_NEEDLE);
         EXPECT_EQ(hands[i]->source_var.token, 557u);
-        EXPECT_EQ(hands[i]->header.failures, nullptr);
+        EXPECT_EQ(+hands[i]->header.failures, nullptr);
         ASSERT_EQ(hands[i]->calibration_count, 2u);
-        EXPECT_EQ(hands[i]->calibration[1].value, half_turns[i]);
-        EXPECT_EQ(hands[i]->callback, hands[0]->callback);
-        EXPECT_EQ(hands[i]->header.gauge, gauge);
+        EXPECT_EQ(+hands[i]->calibration[1].value, half_turns[i]);
+        EXPECT_EQ(+hands[i]->callback, +hands[0]->callback);
+        EXPECT_EQ(+hands[i]->header.gauge, gauge);
     }
     EXPECT_EQ(first_child_chain(gauge, 5)->bitmap_id, 3460u);
-    EXPECT_EQ(gauge->callback, nullptr);
+    EXPECT_EQ(+gauge->callback, nullptr);
 
     ASSERT_GE(plus, 0);
     ASSERT_GE(minus, 0);
     for (int area : {plus, minus}) {
         EXPECT_EQ(gauge->mouse_rects[area].mouse_flags, 0xA0200000u);
         EXPECT_EQ(gauge->mouse_rects[area].event_id, 0u);
-        EXPECT_NE(gauge->mouse_rects[area].function, nullptr);
+        EXPECT_NE(+gauge->mouse_rects[area].function, nullptr);
     }
     EXPECT_EQ(gauge->mouse_rects[plus].box.x, 29);
     EXPECT_EQ(gauge->mouse_rects[minus].box.x, 0);
@@ -87,7 +89,7 @@ TEST_F(ClockTest, KnobTooltipIsPlainText) {
     EXPECT_STREQ(tip->tooltip_text,
                  "Right click to enter setting mode, left click to set time, right click to exit");
     EXPECT_EQ(tip->event_id, 0u);
-    EXPECT_EQ(tip->args, nullptr);
+    EXPECT_EQ(+tip->args, nullptr);
     // The knob's tooltip area sits over the knob, below the 0x3018 area.
     const MOUSERECT& area = tip[-1];
     EXPECT_EQ(area.rect_type, MOUSE_RECT_PARENT);

@@ -1,3 +1,5 @@
+// Fields of the packed host records are compared by value (+field): natively
+// a reference to one may be misaligned.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -23,9 +25,9 @@ TEST(PitotStatic, EveryElementBelongsToItsGauge) {
         SCOPED_TRACE(name);
         GAUGEHDR* gauge = module.gauge(name);
         ASSERT_NE(gauge, nullptr);
-        EXPECT_EQ(gauge->callback, nullptr);
+        EXPECT_EQ(+gauge->callback, nullptr);
         for (ELEMENT_HEADER* e : all_elements(gauge)) {
-            EXPECT_EQ(e->gauge, gauge) << "bitmap " << e->bitmap_id;
+            EXPECT_EQ(+e->gauge, gauge) << "bitmap " << e->bitmap_id;
         }
     }
 }
@@ -37,17 +39,17 @@ TEST(PitotStatic, AirspeedStopsAtZeroAndFourHundredKnots) {
     auto* needle = as<ELEMENT_NEEDLE>(first_child_chain(gauge, 1));
     ASSERT_EQ(needle->header.element_type, ELEMENT_TYPE_NEEDLE);
     EXPECT_EQ(needle->source_var.token, 61u);
-    EXPECT_EQ(needle->callback, nullptr);
+    EXPECT_EQ(+needle->callback, nullptr);
     EXPECT_EQ(failures_of(&needle->header), (std::vector<std::pair<UINT32, UINT32>>{{6, 1}}));
     ASSERT_EQ(needle->calibration_count, 9u);
     const NONLINEARITY* t = needle->calibration;
     // Below 0 kt and above 400 kt the needle rests on a pair of equal points.
     EXPECT_TRUE(same_point(t[0], t[1]));
-    EXPECT_EQ(t[1].value, 0.0);
+    EXPECT_EQ(+t[1].value, 0.0);
     EXPECT_TRUE(same_point(t[7], t[8]));
-    EXPECT_EQ(t[7].value, 400.0);
+    EXPECT_EQ(+t[7].value, 400.0);
     for (unsigned i = 1; i < 9; ++i) {
-        EXPECT_LT(t[i - 1].value, t[i].value) << i;
+        EXPECT_LT(+t[i - 1].value, +t[i].value) << i;
     }
     // The cover is drawn above the needle.
     ELEMENT_HEADER* cover = child_of(&needle->header);
@@ -66,18 +68,18 @@ TEST(PitotStatic, VerticalSpeedReadsFeetPerMinuteInMetresPerSecondTimes256) {
     ASSERT_EQ(needle->calibration_count, 14u);
     const NONLINEARITY* t = needle->calibration;
     // -1000 and +1000 ft/min flank the zero directly: there is no zero point.
-    EXPECT_DOUBLE_EQ(t[6].value, -1300.4799583846413);
-    EXPECT_DOUBLE_EQ(t[7].value, 1300.4799583846413);
+    EXPECT_DOUBLE_EQ(+t[6].value, -1300.4799583846413);
+    EXPECT_DOUBLE_EQ(+t[7].value, 1300.4799583846413);
     for (unsigned i = 0; i < 14; ++i) {
-        EXPECT_NE(t[i].value, 0.0);
+        EXPECT_NE(+t[i].value, 0.0);
     }
     // 6500 ft/min lies between the two equal end points: it shows as 6000.
     const FLOAT64 climb_6500 = 6500.0 * 256.0 / 60.0 / 3.28084;
-    EXPECT_LT(t[12].value, climb_6500);
-    EXPECT_GT(t[13].value, climb_6500);
+    EXPECT_LT(+t[12].value, climb_6500);
+    EXPECT_GT(+t[13].value, climb_6500);
     EXPECT_TRUE(same_point(t[12], t[13]));
     EXPECT_TRUE(same_point(t[0], t[1]));
-    EXPECT_DOUBLE_EQ(t[1].value, -6000.0 * 256.0 / 60.0 / 3.28084);
+    EXPECT_DOUBLE_EQ(+t[1].value, -6000.0 * 256.0 / 60.0 / 3.28084);
 }
 
 TEST(PitotStatic, AltimeterHandsTurnHalfATurnPerTheirUnit) {
@@ -98,16 +100,16 @@ TEST(PitotStatic, AltimeterHandsTurnHalfATurnPerTheirUnit) {
         EXPECT_EQ(failures_of(&hand->header), (std::vector<std::pair<UINT32, UINT32>>{{3, 1}}));
         ASSERT_EQ(hand->calibration_count, 2u);
         // Straight up at 0, straight down half a turn later.
-        EXPECT_EQ(hand->calibration[0].value, 0.0);
+        EXPECT_EQ(+hand->calibration[0].value, 0.0);
         EXPECT_EQ(hand->calibration[0].point.x, hand->calibration[1].point.x);
         EXPECT_LT(hand->calibration[0].point.y, hand->calibration[1].point.y);
-        EXPECT_EQ(hand->calibration[1].value, h.half_turn);
+        EXPECT_EQ(+hand->calibration[1].value, h.half_turn);
     }
     auto* millibars = as<ELEMENT_NEEDLE>(first_child_chain(gauge, 6));
     ASSERT_NE(millibars, nullptr);
     EXPECT_EQ(millibars->header.bitmap_id, 2060u);
     EXPECT_EQ(millibars->source_var.token, 75u);
-    EXPECT_EQ(millibars->header.failures, nullptr);
+    EXPECT_EQ(+millibars->header.failures, nullptr);
     EXPECT_EQ(first_child_chain(gauge, 5)->bitmap_id, 2070u);
 }
 
@@ -117,12 +119,12 @@ TEST(PitotStatic, AltimeterDrumTurnsOnlyOverItsRange) {
     auto* drum = as<ELEMENT_SPRITE>(first_child_chain(module.gauge("Altimeter"), 1));
     ASSERT_EQ(drum->header.element_type, ELEMENT_TYPE_SPRITE);
     EXPECT_EQ(drum->source_var_angle.token, 76u);
-    EXPECT_EQ(drum->scale_angle, 100.0);
+    EXPECT_EQ(+drum->scale_angle, 100.0);
     EXPECT_EQ(drum->source_var_x.token, 0u);
     EXPECT_EQ(drum->source_var_y.token, 0u);
-    ASSERT_NE(drum->callback_angle, nullptr);
-    EXPECT_EQ(drum->callback_x, nullptr);
-    EXPECT_EQ(drum->callback_y, nullptr);
+    ASSERT_NE(+drum->callback_angle, nullptr);
+    EXPECT_EQ(+drum->callback_x, nullptr);
+    EXPECT_EQ(+drum->callback_y, nullptr);
 
     auto drum_at = [drum](FLOAT64 inches) {
         drum->source_var_angle.value.number = inches;
@@ -156,7 +158,7 @@ TEST(PitotStatic, AltimeterKnobHalvesAreHostKeyEvents) {
     for (int i : {down, up}) {
         const MOUSERECT& half = gauge->mouse_rects[i];
         EXPECT_EQ(half.mouse_flags, 0x20200000u);
-        EXPECT_EQ(half.function, nullptr);
+        EXPECT_EQ(+half.function, nullptr);
         // Relative to the knob: both halves fit inside it.
         EXPECT_LE(half.box.x + half.box.width, knob.box.width);
         EXPECT_LE(half.box.y + half.box.height, knob.box.height);
@@ -190,18 +192,18 @@ struct AccelerometerTest : ::testing::Test {
 
 TEST_F(AccelerometerTest, NeedlesShareTokenTableAndFailure) {
     ASSERT_EQ(maximum->header.element_type, ELEMENT_TYPE_NEEDLE);
-    EXPECT_EQ(load->callback, nullptr);
+    EXPECT_EQ(+load->callback, nullptr);
     EXPECT_EQ(first_child_chain(gauge, 4)->bitmap_id, 1490u);
     for (ELEMENT_NEEDLE* n : {load, minimum, maximum}) {
         EXPECT_EQ(n->source_var.token, 351u);
-        EXPECT_EQ(n->calibration, load->calibration);
+        EXPECT_EQ(+n->calibration, +load->calibration);
         EXPECT_EQ(n->calibration_count, 5u);
         EXPECT_EQ(failures_of(&n->header), (std::vector<std::pair<UINT32, UINT32>>{{2, 0}}));
         EXPECT_EQ(n->header.position.x, 101);
         EXPECT_EQ(n->header.offset.x, 33);
     }
     // +1 g (624) points to 9 o'clock.
-    EXPECT_EQ(load->calibration[2].value, 624.0);
+    EXPECT_EQ(+load->calibration[2].value, 624.0);
     EXPECT_EQ(load->calibration[2].point.x, 36);
     EXPECT_EQ(load->calibration[2].point.y, 101);
 }

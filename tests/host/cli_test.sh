@@ -54,5 +54,18 @@ check "bad scenario" '^panelhost: bad.scenario:3: unknown command "clik"$' "$err
 err=$(cd "$data" && "$panelhost" scenario --panel panel.cfg --scenario basic.scenario --gauges /nonexistent 2>&1)
 check "missing module" '^panelhost: panel.cfg:13: gauge00: module Vantor_Instr not found \(looked in /nonexistent, \.\)$' "$err"
 
+# A bare module file name is the file in the current folder, not a search of
+# the library path.
+out=$(cd "$module_dir" && "$panelhost" list "$(basename "$module")" --bitmaps "$bitmaps") || failures=$((failures + 1))
+check "bare module file name" '^88 gauges$' "$out"
+out=$(cd "$module_dir" && "$panelhost" scenario --panel "$data/panel.cfg" --scenario "$data/basic.scenario" \
+      --module "Vantor_Instr=$(basename "$module")" --bitmaps "$bitmaps") || failures=$((failures + 1))
+check "bare --module file name" '^\[frame 0\] token 61 = 120.5$' "$out"
+
+# A folder given as a file is an error.
+err=$("$panelhost" scenario --panel "$data" --scenario "$data/basic.scenario" --gauges "$module_dir" 2>&1)
+[ $? -eq 1 ] || { echo "FAILED: folder as panel exit code"; failures=$((failures + 1)); }
+check "folder as panel" "^panelhost: cannot open panel configuration .*: it is a folder$" "$err"
+
 [ $failures -eq 0 ] && echo "all panelhost checks passed"
 exit $failures

@@ -104,6 +104,9 @@ TEST_F(ExamplePanel, EachSubpanelsCloseButtonClosesItsOwnWindow) {
 }
 
 TEST_F(ExamplePanel, ButtonsMoveTheSeatTurnTheViewAndOpenHostWindows) {
+    // Events sent while the panel loaded (the NAV1 head's start-up event,
+    // which the simulation only logs) are not the buttons'.
+    const std::size_t loaded = simulation.key_log().events().size();
     // The seat buttons carry no parameters: they toggle window 0, the main
     // panel itself, then move the seat three steps.
     run("click Seat_Up_Toggle 9 9\nwait 1\n");
@@ -130,7 +133,8 @@ TEST_F(ExamplePanel, ButtonsMoveTheSeatTurnTheViewAndOpenHostWindows) {
     EXPECT_EQ(named(host::KNEEBOARD_WINDOW), 1.0);
     EXPECT_EQ(named(host::ATC_WINDOW), 0.0);
     EXPECT_EQ(events_since(before), (std::vector<UINT32>{0x10380, 0x10154, 0x1001C, 0x1001C}));
-    for (const host::KeyEvent& e : simulation.key_log().events()) EXPECT_TRUE(e.handled) << std::hex << e.id;
+    const auto& log = simulation.key_log().events();
+    for (std::size_t i = loaded; i < log.size(); ++i) EXPECT_TRUE(log[i].handled) << std::hex << log[i].id;
     std::string printed = run("print A:HOST MAP WINDOW\n");
     EXPECT_NE(printed.find("A:HOST MAP WINDOW = 1 bool\n"), std::string::npos) << printed;
 }

@@ -17,7 +17,10 @@ constexpr double PSI = 144.0;
 class EngineModel : public ::testing::Test {
 protected:
     void run(double seconds) {
-        for (long n = std::lround(seconds * host::FRAMES_PER_SECOND); n > 0; --n) sim.advance_frame();
+        for (long n = std::lround(seconds * host::FRAMES_PER_SECOND); n > 0; --n) {
+            sim.run_frame_models();
+            sim.advance_frame();
+        }
     }
     double carburetor() { return sim.named(host::CARBURETOR_TEMPERATURE)->value; }
     void model(bool on) { sim.set_named(host::ENGINE_MODEL, on ? 1.0 : 0.0); }

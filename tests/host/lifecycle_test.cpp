@@ -1,5 +1,7 @@
 // The panel host driving the real module: load, pre-install, connect,
 // updates, windows, kill, unload.
+// Fields of the packed host records are compared by value (+field): natively
+// a reference to one may be misaligned.
 #include <gtest/gtest.h>
 
 #include <sstream>
@@ -107,7 +109,7 @@ TEST_F(LifecycleTest, TheSameGaugePlacedTwiceSharesOneHeader) {
 TEST_F(LifecycleTest, TheModuleSeesTheServiceTableWhileLoaded) {
     panel.load(config());
     GAUGESIMPORT& imports = panel.gauges()[0]->module->imports();
-    EXPECT_EQ(imports.entries[0].table, panel.services().entries());
+    EXPECT_EQ(+imports.entries[0].table, panel.services().entries());
     EXPECT_EQ(imports.entries[0].id, IMPORT_PANEL_SERVICES_ID);
 }
 

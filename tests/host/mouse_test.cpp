@@ -1,6 +1,7 @@
 // Hit-testing, button routing, repeat and drag on synthetic mouse lists.
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -168,6 +169,12 @@ TEST_F(MouseTest, DragsFollowThePointerRelativeToThePressedArea) {
     EXPECT_EQ(calls[2].point.x, 206);
     EXPECT_EQ(calls[2].point.y, 393);
     EXPECT_EQ(calls[2].rect->box.height, 291);
+    // At the far edge of the coordinates the point stays there, not wrapping round.
+    router.move({INT32_MIN, INT32_MIN});
+    ASSERT_EQ(calls.size(), 4u);
+    EXPECT_EQ(calls[3].point.x, INT32_MIN);
+    EXPECT_EQ(calls[3].point.y, INT32_MIN);
+    calls.pop_back();
     router.release();
     router.move({100, 100});
     EXPECT_EQ(calls.size(), 3u);

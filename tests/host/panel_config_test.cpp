@@ -132,7 +132,7 @@ TEST(PanelConfig, EveryBadLineIsNamedWithFileAndLine) {
         {"[Window00]\nthis line has no equals sign\n", "aircraft/panel.cfg:2: expected KEY=VALUE or [Section]"},
         {"file=x.bmp\n", "aircraft/panel.cfg:1: \"file\" before the first [Section]"},
         {"[Window00\n", "aircraft/panel.cfg:1: section header without closing ']'"},
-        {"[Window00]\n[Window01]\n[window00]\n", "aircraft/panel.cfg:3: [window00] is defined twice (first at line 1)"},
+        {"[Window00]\n[Window01]\n[window00]\n", "aircraft/panel.cfg:3: \"[window00]\" is defined twice (first at line 1)"},
     };
     for (const auto& [text, message] : cases) {
         std::string error = error_of(text);

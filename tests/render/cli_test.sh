@@ -34,6 +34,39 @@ if "$program" render --panel "$examples/panel.cfg" --scenario "$work/bad.scenari
 fi
 grep -q "bad.scenario:2" "$work/err" || fail "error does not name the line: $(cat "$work/err")"
 
+# Bad numbers and paths on the command line end with a message and exit 1.
+refused() {  # refused PATTERN ARGS...: exit 1 and a message matching PATTERN
+  local pattern=$1; shift
+  local status=0
+  "$program" "$@" > /dev/null 2> "$work/err" || status=$?
+  [ $status -eq 1 ] || fail "$* exited $status"
+  grep -qE -- "$pattern" "$work/err" || fail "$*: $(head -c 300 "$work/err")"
+}
+refused '^panelhost: --hover expects a whole number from -2147483648 to 2147483647, found 1e10$' \
+  render --panel "$examples/panel.cfg" --out "$work/h.png" --hover Airspeed 1e10 5
+refused '^panelhost: --every expects a whole number from 1 to 1555200, found 1e300$' \
+  run --panel "$examples/panel.cfg" --scenario "$work/short.scenario" --frames "$work/f2" --every 1e300
+refused '--every expects a whole number' \
+  run --panel "$examples/panel.cfg" --scenario "$work/short.scenario" --frames "$work/f2" --every 1e19
+refused '^panelhost: cannot make the folder .*short.scenario for the frames$' \
+  run --panel "$examples/panel.cfg" --scenario "$work/short.scenario" --frames "$work/short.scenario"
+printf '[Window00]\nsize_mm=16384,1\n[Window01]\nsize_mm=16384,1\n[Window02]\nsize_mm=16384,1\n' > "$work/wide.cfg"
+refused '^panelhost: the open windows make a picture of 32804 x 90 pixels; at most 32767 a side can be drawn$' \
+  render --panel "$work/wide.cfg" --out "$work/wide.png"
+printf 'wait 1\nwait 9223372036854775807\n' > "$work/long.scenario"
+refused 'long.scenario:2: at most 1555200 frames' \
+  render --panel "$examples/panel.cfg" --scenario "$work/long.scenario" --out "$work/long.png"
+
+# render and run read scenarios as the scenario command does: frame counts are
+# decimal, and each logged key event is listed once.
+printf 'wait 010\n' > "$work/ten.scenario"
+said=$("$program" render --panel "$examples/panel.cfg" --scenario "$work/ten.scenario" --out "$work/ten.png")
+[[ "$said" == *"frame 10,"* ]] || fail "wait 010 reported: $said"
+printf 'key 0x10128\nlog\nwait 1\nkey 0x10128\nlog\n' > "$work/log.scenario"
+said=$("$program" run --panel "$examples/panel.cfg" --scenario "$work/log.scenario" --frames "$work/f3")
+[ "$(grep -c '^\[frame [0-9]*\] key frame 0:' <<<"$said")" -eq 1 ] || fail "log repeated: $said"
+grep -q '^\[frame 1\] key frame 1: 0x10128' <<<"$said" || fail "second log: $said"
+
 # Gallery and sheet cover all 88 gauges.
 "$program" gallery --out "$work/gallery.png" | grep -q "88 gauges" || fail "gallery"
 "$program" sheet --out "$work/sheet.md"

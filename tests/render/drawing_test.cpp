@@ -152,7 +152,7 @@ TEST_F(Drawing, MovingImageIsSeenOnlyThroughItsWindow) {
     s.kind = ELEMENT_TYPE_MOVING_IMAGE;
     s.bitmap_id = 400;
     s.position = {15, 15};
-    s.image_flags = 0x83;
+    s.image_flags = 0x4083;  // a lit readout: drawn as it is by day
     s.shift_y = 25;  // the window's top at y 25 of the strip: green
     GaugeRenderer r(*store_, fonts_);
     r.render({background(), s}, gauge_size(40, 40, std::nullopt, std::nullopt), day_);

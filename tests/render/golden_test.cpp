@@ -245,4 +245,106 @@ TEST_F(RealGauges, AirspeedNeedlePointsAtItsCalibrationPoints) {
     EXPECT_GT(checked, 2);
 }
 
+// The radio stack powered, each head showing its frequency or code.
+TEST_F(RealGauges, RadioStackPowered) {
+    load({{"Radio_COM1", std::nullopt}, {"Radio_COM2", std::nullopt}, {"Radio_NAV1", std::nullopt},
+          {"Radio_NAV2", std::nullopt}, {"Radio_ADF", std::nullopt}, {"Radio_IFF_XPDR", std::nullopt}});
+    simulation_.set_packed(23, 0x2152);
+    simulation_.set_packed(870, 0x3297);
+    simulation_.set_packed(24, 0x0990);
+    simulation_.set_packed(27, 0x1795);
+    simulation_.set_packed(16, 0x0527);
+    simulation_.set_packed(18, 256 + 3);
+    simulation_.set_packed(38, 0x2745);
+    frames(3);
+    expect_golden(0, "radio_com1_121_52");
+    expect_golden(1, "radio_com2_132_97");
+    expect_golden(2, "radio_nav1_109_90");
+    expect_golden(3, "radio_nav2_117_95");
+    expect_golden(4, "radio_adf_1527_3");
+    expect_golden(5, "radio_transponder_2745");
+}
+
+// Right of course and below the glide path, heading 10 degrees left of the
+// selected course, with both flags out of view.
+TEST_F(RealGauges, CourseIndicatorOffItsCourse) {
+    load({{"VOR1_Indicator", std::nullopt}});
+    simulation_.set_number(84, 30);
+    simulation_.set_number(45, 40);
+    simulation_.set_number(40, -50);
+    simulation_.set_number(41, -40);
+    simulation_.set_number(43, 1);
+    simulation_.set_number(44, 1);
+    frames(3);
+    expect_golden(0, "vor1_off_course");
+}
+
+// Mean brightness of a rectangle of a gauge's frame, 0..255.
+double brightness(cairo_surface_t* s, int x0, int y0, int w, int h) {
+    cairo_surface_flush(s);
+    double sum = 0;
+    for (int y = y0; y < y0 + h; ++y) {
+        const auto* row = reinterpret_cast<const std::uint32_t*>(cairo_image_surface_get_data(s) +
+                                                                 static_cast<std::size_t>(y) * cairo_image_surface_get_stride(s));
+        for (int x = x0; x < x0 + w; ++x) {
+            sum += ((row[x] >> 16 & 0xFF) + (row[x] >> 8 & 0xFF) + (row[x] & 0xFF)) / 3.0;
+        }
+    }
+    return sum / (w * h);
+}
+
+// A head switched off keeps showing its frequency, its digits dark by day
+// and at night; switched on again they are as bright as before.
+TEST_F(RealGauges, DigitsOfAHeadSwitchedOffAreDark) {
+    load({{"Radio_COM1", std::nullopt}});
+    PlacedGauge& com1 = *panel_->find("Radio_COM1");
+    auto click_at = [&](PIXPOINT p) {
+        panel_->press(com1, p, MouseButton::Left);
+        panel_->mouse().release();
+    };
+    for (double time : {12 * 3600.0, 22 * 3600.0}) {
+        simulation_.set_number(557, time);
+        simulation_.set_number(10, 1);
+        frames(2);
+        const double on = brightness(frame_of(0), 39, 39, 65, 25);
+        click_at({10, 84});  // off
+        frames(2);
+        const double off = brightness(frame_of(0), 39, 39, 65, 25);
+        EXPECT_LT(off, 0.6 * on) << "at " << time / 3600 << " h";
+        EXPECT_GT(off, 0.0);
+        click_at({30, 84});  // on
+        frames(2);
+        EXPECT_DOUBLE_EQ(brightness(frame_of(0), 39, 39, 65, 25), on);
+    }
+}
+
+// The hanging deviation needle swings out along the rays to its calibration
+// points at full deflection on either side, and the course pointer stands
+// toward its 0 point.
+TEST_F(RealGauges, CourseIndicatorNeedlesLandOnTheirPoints) {
+    load({{"VOR1_Indicator", std::nullopt}});
+    simulation_.set_number(43, 1);
+    simulation_.set_number(41, -119);  // glide-slope needle up, out of the way
+    // 0.8 of the way from the pivot (158, 93) to the points (221, 168) and
+    // (98, 168), clear of the dots and flags.
+    auto right = [&] { return brightness(frame_of(0), 207, 152, 3, 3); };
+    auto left = [&] { return brightness(frame_of(0), 109, 152, 3, 3); };
+    simulation_.set_number(40, 127);
+    frames(1);
+    EXPECT_GT(right(), 120) << "cream needle over the dark face";
+    EXPECT_LT(left(), 60);
+    simulation_.set_number(40, -127);
+    frames(1);
+    EXPECT_GT(left(), 120);
+    EXPECT_LT(right(), 60);
+    // Heading on the course: the pointer stands up, along x = 159.
+    simulation_.set_number(84, 100);
+    simulation_.set_number(45, 100);
+    frames(1);
+    const double up = brightness(frame_of(0), 158, 112, 3, 20);
+    simulation_.set_number(45, 10);  // parked across to the right
+    frames(1);
+    EXPECT_GT(up, brightness(frame_of(0), 158, 112, 3, 20) + 40);
+}
+
 }  // namespace

@@ -29,6 +29,8 @@ public:
     LoadedModule& operator=(const LoadedModule&) = delete;
 
     bool ok() const { return linkage_ != nullptr && imports_ != nullptr; }
+    // The module handle the host passes at pre-install.
+    WORD_PTR handle() const { return reinterpret_cast<WORD_PTR>(handle_); }
     GAUGESLINKAGE& linkage() const { return *linkage_; }
     GAUGESIMPORT& imports() const { return *imports_; }
 

@@ -457,31 +457,53 @@ void vor_face(cairo_t* cr, const BitmapInfo& b, const ModuleView& m) {
             }
         }
     }
-    // Deviation dots across the centre.
+    // Deviation dots where the hanging course needle crosses the centre line
+    // at each fifth of full scale; glide-slope dots where the glide-slope
+    // needle passes beside its tip, likewise.
+    const ELEMENT_NEEDLE* deviation = find_needle(m, b.id, 3330);
+    const ELEMENT_NEEDLE* glide = find_needle(m, b.id, 3390);
     for (int k = -5; k <= 5; ++k) {
         if (k == 0) continue;
-        cairo_arc(cr, 159 + k * 12, 168, 2.6, 0, 2 * PI);
+        double x = 159 + k * 12, angle = 0;
+        if (deviation) {
+            const Scale d(deviation->calibration, deviation->calibration_count, deviation->header.position);
+            const double dy = py - deviation->header.position.y;
+            if (d.angle_of(k * 127.0 / 5, angle) && std::sin(rad(angle)) > 0.1) {
+                x = deviation->header.position.x + dy * std::cos(rad(angle)) / std::sin(rad(angle));
+            }
+        }
+        cairo_arc(cr, x, py, 2.6, 0, 2 * PI);
         set(cr, INK);
         cairo_fill(cr);
+        if (glide) {
+            const Scale g(glide->calibration, glide->calibration_count, glide->header.position);
+            const double gx = 238;
+            if (g.angle_of(k * 119.0 / 5, angle) && std::cos(rad(angle)) > 0.1) {
+                const double y = glide->header.position.y + (gx - glide->header.position.x) * std::tan(rad(angle));
+                cairo_arc(cr, gx, y, 2.3, 0, 2 * PI);
+                set(cr, INK);
+                cairo_fill(cr);
+            }
+        }
     }
     cairo_arc(cr, 159, 168, 9, 0, 2 * PI);
     cairo_set_line_width(cr, 2);
     set(cr, INK);
     cairo_stroke(cr);
-    text_centered(cr, 280, 88, "MARKER", 9, INK, Font::CondensedBold);
     text_centered(cr, 118, 242, "NAV", 9, DIM, Font::CondensedBold);
     text_centered(cr, 85, 140, "GS", 9, DIM, Font::CondensedBold);
     cairo_rectangle(cr, 128, 41, 70, 30);
     set(cr, Rgb{0.05, 0.05, 0.05});
     cairo_fill(cr);
-    text_centered(cr, 163, 82, "COURSE", 8, DIM, Font::CondensedBold);
 }
 
 void vor_cover(cairo_t* cr, const BitmapInfo& b, const ModuleView&) {
     dial::draw_cover(cr, b);
-    // Fixed course index lines over the window.
-    tick(cr, 159, 168, -90, 100, 126, 3, Rgb{1.0, 0.62, 0.12});
+    // Fixed course index lines: the upper one short, below the course digits.
+    tick(cr, 159, 168, -90, 89, 97, 3, Rgb{1.0, 0.62, 0.12});
     tick(cr, 159, 168, 90, 100, 126, 3, Rgb{1.0, 0.62, 0.12});
+    // The marker lamp's label on the bezel under the lamp.
+    text_centered(cr, 281, 84, "MARKER", 8, INK, Font::CondensedBold);
 }
 
 // Mask: the hinge cover of the hanging deviation needle, over the needles.
