@@ -5,6 +5,7 @@
 #include <string>
 
 #include "host/needle_calibration.h"
+#include "host/text_encoding.h"
 
 namespace host {
 
@@ -164,7 +165,7 @@ void print_mouse_list(std::ostream& out, GAUGEHDR& gauge, const MouseMap& map) {
             if (r.function != nullptr) out << " function";
         }
         if (r.rect_type == MOUSE_RECT_TOOLTIP && r.help_id == 0 && r.tooltip_text != nullptr) {
-            out << " \"" << r.tooltip_text << "\"" << fmt(" %u argument(s)", static_cast<unsigned>(r.event_id));
+            out << " \"" << cp1252_for_terminal(r.tooltip_text) << "\"" << fmt(" %u argument(s)", static_cast<unsigned>(r.event_id));
         }
         out << "\n";
         if (r.rect_type == MOUSE_RECT_END) break;
@@ -202,7 +203,7 @@ void print_element_states(std::ostream& out, const GaugeEvaluation& evaluation) 
                        s.shift_x, s.shift_y, s.angle);
             break;
         case ELEMENT_TYPE_STRING:
-            out << ": \"" << s.text << "\"" << (s.text_overrun ? " OVERRUN" : "");
+            out << ": \"" << cp1252_for_terminal(s.text) << "\"" << (s.text_overrun ? " OVERRUN" : "");
             break;
         default: break;
         }

@@ -1,5 +1,6 @@
 #include "host/module_loader.h"
 
+#include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <utility>
@@ -30,6 +31,27 @@ std::string file_to_load(const std::string& path) {
     std::filesystem::path absolute = std::filesystem::absolute(file, error);
     return error ? (std::filesystem::path(".") / file).string() : absolute.string();
 }
+
+#if !defined(_WIN32)
+// A Windows executable starts with "MZ": the shipped .gau, which only a
+// Windows process (or Wine) can load.
+bool is_windows_image(const std::string& path) {
+    char magic[2] = {};
+    std::FILE* f = std::fopen(path.c_str(), "rb");
+    if (f == nullptr) return false;
+    const bool mz = std::fread(magic, 1, 2, f) == 2 && magic[0] == 'M' && magic[1] == 'Z';
+    std::fclose(f);
+    return mz;
+}
+
+std::string windows_image_message(const std::string& path) {
+    const std::string name = module_name(path);
+    return "cannot load module " + path + ": it is the 32-bit Windows module, which a native program cannot load. "
+           "Use the native build of the same module, " + name + ".so (build/native/" + name +
+           ".so in this project's build), or run this file under Wine with hostprobe.exe "
+           "(build/native/windows/host/hostprobe.exe; see docs/windows-testing.md)";
+}
+#endif
 
 }  // namespace
 
@@ -104,6 +126,7 @@ LoadedModule ModuleLoader::load(const std::string& path) {
     void* handle = dlopen(file_to_load(path).c_str(), RTLD_NOW | RTLD_LOCAL);
     if (handle == nullptr) {
         const char* why = dlerror();
+        if (is_windows_image(path)) throw HostError(windows_image_message(path));
         throw HostError("cannot load module " + path + ": " + (why != nullptr ? why : "unknown error"));
     }
     module.handle_ = handle;

@@ -1,5 +1,6 @@
 // panelhost: loads gauge modules the way the simulator does, lists and dumps
 // their gauges, and runs panel scenarios. Built for Windows as hostprobe.exe.
+#include <clocale>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -29,6 +30,11 @@
 #ifndef VANTOR_DEFAULT_BITMAPS
 #define VANTOR_DEFAULT_BITMAPS ""
 #endif
+// The module of this build, used when the command line names none (the
+// drawing commands do the same); empty where none is built in.
+#ifndef VANTOR_DEFAULT_MODULE
+#define VANTOR_DEFAULT_MODULE ""
+#endif
 
 namespace {
 
@@ -36,8 +42,8 @@ using namespace host;
 
 constexpr const char* USAGE =
     "usage:\n"
-    "  panelhost list MODULE [--bitmaps FILE]\n"
-    "  panelhost dump MODULE GAUGE [--bitmaps FILE]\n"
+    "  panelhost list [MODULE] [--bitmaps FILE]\n"
+    "  panelhost dump [MODULE] GAUGE [--bitmaps FILE]\n"
     "  panelhost scenario --panel PANEL.CFG --scenario FILE [--gauges DIR]... [--module NAME=FILE]...\n"
     "            [--bitmaps FILE] [--trace]\n"
     "  panelhost --version\n";
@@ -79,6 +85,13 @@ Arguments parse_arguments(int argc, char** argv) {
     return a;
 }
 
+// MODULE as given, else the module of this build.
+std::string module_or_default(const std::vector<std::string>& positional, std::size_t given_when, const char* usage) {
+    if (positional.size() == given_when) return positional.front();
+    if (positional.size() + 1 == given_when && std::strlen(VANTOR_DEFAULT_MODULE) != 0) return VANTOR_DEFAULT_MODULE;
+    throw HostError(std::string(usage) + USAGE);
+}
+
 BitmapCatalog bitmaps_for(const Arguments& a) {
     if (!a.bitmaps.empty()) {
         return BitmapCatalog::read(a.bitmaps);
@@ -107,9 +120,9 @@ struct ProbedModule {
 };
 
 int list(const Arguments& a) {
-    if (a.positional.size() != 1) throw HostError(std::string("list needs MODULE\n") + USAGE);
+    const std::string module = module_or_default(a.positional, 1, "list needs MODULE\n");
     BitmapCatalog bitmaps = bitmaps_for(a);
-    ProbedModule probe(a.positional[0]);
+    ProbedModule probe(module);
     int position = 0;
     for (GAUGEHDR* const* g = probe.module.linkage().gauges; *g != nullptr; ++g, ++position) {
         GAUGEHDR& gauge = **g;
@@ -127,12 +140,13 @@ int list(const Arguments& a) {
 }
 
 int dump(const Arguments& a) {
-    if (a.positional.size() != 2) throw HostError(std::string("dump needs MODULE and GAUGE\n") + USAGE);
+    const std::string module = module_or_default(a.positional, 2, "dump needs MODULE and GAUGE\n");
+    const std::string& name = a.positional.back();
     BitmapCatalog bitmaps = bitmaps_for(a);
-    ProbedModule probe(a.positional[0]);
-    GAUGEHDR* gauge = probe.module.gauge(a.positional[1]);
+    ProbedModule probe(module);
+    GAUGEHDR* gauge = probe.module.gauge(name);
     if (gauge == nullptr) {
-        throw HostError("module " + a.positional[0] + " has no gauge named " + quoted(a.positional[1]));
+        throw HostError("module " + module + " has no gauge named " + quoted(name));
     }
     std::printf("%s: %u mm, callback %s\n", gauge->name, static_cast<unsigned>(gauge->size_x_mm),
                 gauge->callback != nullptr ? "yes" : "no");
@@ -152,6 +166,9 @@ int scenario(const Arguments& a) {
     Panel::Options options;
     options.module_folders = a.gauge_folders;
     options.module_paths = a.modules;
+    if (options.module_folders.empty() && options.module_paths.empty() && std::strlen(VANTOR_DEFAULT_MODULE) != 0) {
+        options.module_folders.push_back(std::filesystem::path(VANTOR_DEFAULT_MODULE).parent_path().string());
+    }
     Panel panel(simulation, bitmaps, options);
     panel.load(config);
     timeline.run(panel, std::cout);
@@ -186,6 +203,8 @@ int main(int argc, char** argv) {
         return 2;
     }
     std::string command = argv[1];
+    // Texts print in the terminal's encoding (host/text_encoding.h).
+    std::setlocale(LC_CTYPE, "");
     try {
         if (command == "--version") {
             std::printf("panelhost %s\n", VANTOR_VERSION);

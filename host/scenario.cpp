@@ -12,6 +12,7 @@
 #include "host/host_error.h"
 #include "host/radio_model.h"
 #include "host/text_util.h"
+#include "host/text_encoding.h"
 
 namespace host {
 
@@ -132,13 +133,20 @@ void Scenario::run(Panel& panel, std::ostream& out) const {
     report(panel, out);
 }
 
-bool Scenario::run_commands(Panel& panel, std::ostream& out, const std::function<void()>& on_frame,
-                            const std::function<bool()>& stop) const {
+Scenario::Outcome Scenario::run_commands(Panel& panel, std::ostream& out, const std::function<void()>& on_frame,
+                                         const std::function<bool()>& stop) const {
     Progress progress{on_frame, stop};
+    Outcome outcome;
     for (const Command& command : commands_) {
-        if (stop() || !execute(command, panel, out, progress)) return false;
+        if (command.verb != "wait" && command.verb != "at") progress.commands_unshown = true;
+        if (!execute(command, panel, out, progress)) {
+            outcome.commands_unshown = progress.commands_unshown;
+            return outcome;
+        }
     }
-    return true;
+    outcome.reached_end = true;
+    outcome.commands_unshown = progress.commands_unshown;
+    return outcome;
 }
 
 void Scenario::report(Panel& panel, std::ostream& out) const {
@@ -165,6 +173,9 @@ void Scenario::report(Panel& panel, std::ostream& out) const {
 bool Scenario::execute(const Command& c, Panel& panel, std::ostream& out, Progress& progress) const {
     Simulation& sim = panel.simulation();
     auto fail = [&](const std::string& what) -> HostError { return HostError(path_, c.line, what); };
+    auto warn = [&](const std::string& what) {
+        panel.warnings().push_back(path_ + ":" + std::to_string(c.line) + ": " + what);
+    };
     auto token_of = [&](const std::string& arg) -> UINT32 {
         auto t = whole_in(arg, 1, UINT32_MAX);
         if (!t) throw fail("expected a token number, found " + excerpt(arg));
@@ -190,6 +201,7 @@ bool Scenario::execute(const Command& c, Panel& panel, std::ostream& out, Progre
     auto one_frame = [&] {
         if (progress.stop()) return false;
         panel.frame();
+        progress.commands_unshown = false;
         progress.on_frame();
         return true;
     };
@@ -217,11 +229,18 @@ bool Scenario::execute(const Command& c, Panel& panel, std::ostream& out, Progre
             if (!v) throw fail("expected a number, found " + excerpt(c.args.back()));
             std::string name;
             for (std::size_t i = 0; i < parts.size(); ++i) name += (i ? " " : "") + parts[i];
+            if (!sim.named(name.substr(2))) {
+                warn("set " + name + ": the simulation has no variable named " + name.substr(2) + "; it is made all the same");
+            }
             sim.set_named(name.substr(2), *v);
             return true;
         }
         if (c.args.size() != 2) throw fail("expected: set TOKEN VALUE");
         UINT32 token = token_of(c.args[0]);
+        if (!sim.has(token)) {
+            warn("set " + c.args[0] + ": the simulation has no variable with this token (docs/host-conventions.md "
+                 "lists them); it is made all the same");
+        }
         if (sim.is_packed(token)) {
             auto v = whole_in(c.args[1], 0, UINT32_MAX);
             if (!v) throw fail("token " + c.args[0] + " takes a packed value such as 0x1800");
@@ -281,7 +300,7 @@ bool Scenario::execute(const Command& c, Panel& panel, std::ostream& out, Progre
         PIXPOINT p = point_of(c.args[1], c.args[2]);
         auto text = panel.tooltip_at(gauge, p);
         out << stamp() << "hover " << c.args[0] << " " << point_text(p) << ": "
-            << (text ? "\"" + *text + "\"" : std::string("no tooltip")) << "\n";
+            << (text ? "\"" + cp1252_for_terminal(*text) + "\"" : std::string("no tooltip")) << "\n";
     } else if (c.verb == "key") {
         // Values are 32 bits: negative ones as the simulation's signed events take them.
         auto id = whole_in(c.args[0], 0, UINT32_MAX);

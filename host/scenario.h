@@ -31,11 +31,15 @@ public:
     // Runs the commands in order, writing what they show; at the end prints
     // the whole key-event log, the window changes and any warnings.
     void run(Panel& panel, std::ostream& out) const;
+    struct Outcome {
+        bool reached_end = false;       // every command ran
+        bool commands_unshown = false;  // commands ran after the last frame: no update has seen them yet
+    };
     // Runs the commands in order, calling `on_frame` after each frame they
-    // run. Once `stop` says so (it is asked before each command and each
-    // frame) returns false; true when all ran.
-    bool run_commands(Panel& panel, std::ostream& out, const std::function<void()>& on_frame,
-                      const std::function<bool()>& stop) const;
+    // run. Stops once `stop` says so (it is asked before each frame, so the
+    // commands of the frame it stops at have run).
+    Outcome run_commands(Panel& panel, std::ostream& out, const std::function<void()>& on_frame,
+                         const std::function<bool()>& stop) const;
     // The closing report of run().
     void report(Panel& panel, std::ostream& out) const;
 
@@ -46,6 +50,7 @@ private:
         const std::function<void()>& on_frame;
         const std::function<bool()>& stop;
         std::size_t printed_events = 0;
+        bool commands_unshown = false;
     };
     // False when stopped during a wait.
     bool execute(const Command& command, Panel& panel, std::ostream& out, Progress& progress) const;

@@ -53,6 +53,8 @@ public:
     // takes the record's old value.
     void lookup(MODULE_VAR& var);
     const std::set<UINT32>& unknown_tokens() const { return unknown_tokens_; }
+    // Whether the token is one of the simulation's variables (standard or set since).
+    bool has(UINT32 token) const { return variables_.count(token) != 0; }
 
     // Variables by name for calculator expressions, each in one fixed unit.
     struct NamedVariable {

@@ -28,6 +28,14 @@ int level(double v) { return static_cast<int>(std::lround(std::clamp(v, 0.0, 4.0
 
 }  // namespace
 
+BitmapStore::Key BitmapStore::key_of(std::uint32_t id, bool keyed, Light light) {
+    return {id, keyed, level(light.r), level(light.g), level(light.b), level(light.saturation)};
+}
+
+namespace {
+
+}  // namespace
+
 Surface read_bmp(const std::string& path, bool keyed, std::string* error) {
     std::ifstream in(path, std::ios::binary);
     if (!in) return fail(error, path, "cannot open");
@@ -92,16 +100,23 @@ Surface lit_copy(cairo_surface_t* source, Light light) {
     const int out_stride = cairo_image_surface_get_stride(surface.get());
     const auto scale = [](double f) { return static_cast<std::uint32_t>(std::lround(std::clamp(f, 0.0, 4.0) * 256.0)); };
     const std::uint32_t fr = scale(light.r), fg = scale(light.g), fb = scale(light.b);
+    const int fs = static_cast<int>(std::lround(std::clamp(light.saturation, 0.0, 1.0) * 256.0));
     for (int y = 0; y < height; ++y) {
         const auto* src = reinterpret_cast<const std::uint32_t*>(in + static_cast<std::size_t>(y) * in_stride);
         auto* dst = reinterpret_cast<std::uint32_t*>(out + static_cast<std::size_t>(y) * out_stride);
         for (int x = 0; x < width; ++x) {
             const std::uint32_t p = src[x];
             const std::uint32_t a = p >> 24;
+            int c[3] = {static_cast<int>((p >> 16) & 0xFF), static_cast<int>((p >> 8) & 0xFF), static_cast<int>(p & 0xFF)};
+            if (fs != 256) {
+                // Towards the pixel's own grey: luminance stays, colour fades.
+                const int grey = (77 * c[0] + 151 * c[1] + 28 * c[2]) >> 8;
+                for (int& v : c) v = std::clamp(grey + ((fs * (v - grey)) >> 8), 0, 255);
+            }
             // Premultiplied: a channel may not exceed alpha.
-            const std::uint32_t r = std::min(a, (((p >> 16) & 0xFF) * fr) >> 8);
-            const std::uint32_t g = std::min(a, (((p >> 8) & 0xFF) * fg) >> 8);
-            const std::uint32_t bl = std::min(a, ((p & 0xFF) * fb) >> 8);
+            const std::uint32_t r = std::min(a, (static_cast<std::uint32_t>(c[0]) * fr) >> 8);
+            const std::uint32_t g = std::min(a, (static_cast<std::uint32_t>(c[1]) * fg) >> 8);
+            const std::uint32_t bl = std::min(a, (static_cast<std::uint32_t>(c[2]) * fb) >> 8);
             dst[x] = (a << 24) | (r << 16) | (g << 8) | bl;
         }
     }
@@ -114,7 +129,7 @@ bool write_png(cairo_surface_t* surface, const std::string& path) {
 }
 
 cairo_surface_t* BitmapStore::get(std::uint32_t id, bool keyed) {
-    const Key key{id, keyed, 64, 64, 64};
+    const Key key{id, keyed, 64, 64, 64, 64};
     auto found = cache_.find(key);
     if (found != cache_.end()) return found->second.get();
     ++reads_;
@@ -123,8 +138,8 @@ cairo_surface_t* BitmapStore::get(std::uint32_t id, bool keyed) {
 }
 
 cairo_surface_t* BitmapStore::get(std::uint32_t id, bool keyed, Light light) {
-    const Key key{id, keyed, level(light.r), level(light.g), level(light.b)};
-    if (std::get<2>(key) == 64 && std::get<3>(key) == 64 && std::get<4>(key) == 64) return get(id, keyed);
+    const Key key = key_of(id, keyed, light);
+    if (key == key_of(id, keyed, Light{})) return get(id, keyed);
     auto found = cache_.find(key);
     if (found != cache_.end()) return found->second.get();
     cairo_surface_t* plain = get(id, keyed);
@@ -136,7 +151,7 @@ cairo_surface_t* BitmapStore::scaled(std::uint32_t id, bool keyed, Light light, 
     const int qx = static_cast<int>(std::lround(sx * 1024.0));
     const int qy = static_cast<int>(std::lround(sy * 1024.0));
     if (qx == 1024 && qy == 1024) return get(id, keyed, light);
-    const auto key = std::make_tuple(Key{id, keyed, level(light.r), level(light.g), level(light.b)}, qx, qy);
+    const auto key = std::make_tuple(key_of(id, keyed, light), qx, qy);
     auto found = scaled_.find(key);
     if (found != scaled_.end()) return found->second.get();
     cairo_surface_t* source = get(id, keyed, light);

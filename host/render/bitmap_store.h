@@ -19,11 +19,14 @@ struct SurfaceDeleter {
 };
 using Surface = std::unique_ptr<cairo_surface_t, SurfaceDeleter>;
 
-// Per-channel light applied to a bitmap, 1.0 leaves it as drawn.
+// Per-channel light applied to a bitmap, 1.0 leaves it as drawn; below a
+// saturation of 1.0 colours first fade towards their grey of equal
+// luminance (by night the eye sees colours weaker).
 struct Light {
     double r = 1.0;
     double g = 1.0;
     double b = 1.0;
+    double saturation = 1.0;
     friend bool operator==(const Light&, const Light&) = default;
 };
 
@@ -32,7 +35,7 @@ struct Light {
 // not a bitmap this reader knows (the reason in `error`).
 Surface read_bmp(const std::string& path, bool keyed, std::string* error = nullptr);
 
-// A copy of a surface with every colour channel scaled by the light.
+// A copy of a surface under the light: saturation, then each channel scaled.
 Surface lit_copy(cairo_surface_t* source, Light light);
 
 // Writes a surface as PNG; false on failure.
@@ -54,7 +57,8 @@ public:
     long reads() const { return reads_; }
 
 private:
-    using Key = std::tuple<std::uint32_t, bool, int, int, int>;
+    using Key = std::tuple<std::uint32_t, bool, int, int, int, int>;
+    static Key key_of(std::uint32_t id, bool keyed, Light light);
     std::string folder_;
     std::map<Key, Surface> cache_;
     std::map<std::tuple<Key, int, int>, Surface> scaled_;

@@ -3,7 +3,6 @@
 #include <cairo-ft.h>
 #include <fontconfig/fontconfig.h>
 
-#include <cstdint>
 #include <strings.h>
 
 namespace host::render {
@@ -12,32 +11,7 @@ namespace {
 
 bool same_family(const std::string& a, const std::string& b) { return strcasecmp(a.c_str(), b.c_str()) == 0; }
 
-// Code points of 0x80..0x9F in Windows-1252 (0 where undefined).
-constexpr std::uint16_t CP1252_HIGH[32] = {
-    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
-
 }  // namespace
-
-std::string cp1252_to_utf8(const std::string& text) {
-    std::string out;
-    for (unsigned char c : text) {
-        std::uint32_t cp = c;
-        if (c >= 0x80 && c < 0xA0) cp = CP1252_HIGH[c - 0x80] != 0 ? CP1252_HIGH[c - 0x80] : 0xFFFD;
-        if (cp < 0x80) {
-            out += static_cast<char>(cp);
-        } else if (cp < 0x800) {
-            out += static_cast<char>(0xC0 | (cp >> 6));
-            out += static_cast<char>(0x80 | (cp & 0x3F));
-        } else {
-            out += static_cast<char>(0xE0 | (cp >> 12));
-            out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (cp & 0x3F));
-        }
-    }
-    return out;
-}
 
 FontBook::~FontBook() {
     for (auto& [key, font] : fonts_) cairo_font_face_destroy(font.face);
@@ -45,9 +19,21 @@ FontBook::~FontBook() {
 
 std::string FontBook::wanted_family(const std::string& face) {
     if (same_family(face, "Arial")) return "Liberation Sans";
-    if (same_family(face, "Quartz")) return "DSEG7 Classic";
+    // Segment displays show letters too ("NM", "MIN"): fourteen segments.
+    if (same_family(face, "Quartz")) return "DSEG14 Classic";
     return face;
 }
+
+namespace {
+
+// The Debian package that brings a family the host asks for.
+const char* package_of(const std::string& family) {
+    if (family.rfind("DSEG", 0) == 0) return "fonts-dseg";
+    if (family.rfind("Liberation", 0) == 0) return "fonts-liberation";
+    return nullptr;
+}
+
+}  // namespace
 
 const ResolvedFont& FontBook::resolve(const std::string& face, unsigned weight) {
     const bool bold = weight >= 600;
@@ -82,6 +68,12 @@ const ResolvedFont& FontBook::resolve(const std::string& face, unsigned weight) 
         font.face = cairo_toy_font_face_create("sans-serif", CAIRO_FONT_SLANT_NORMAL,
                                                bold ? CAIRO_FONT_WEIGHT_BOLD : CAIRO_FONT_WEIGHT_NORMAL);
         font.fallback = true;
+    }
+    if (font.fallback) {
+        std::string message = "font \"" + face + "\": " + wanted + " is not installed, drawn with " +
+                              (font.family.empty() ? std::string("a default face") : font.family) + " instead";
+        if (const char* package = package_of(wanted)) message += std::string(" (Debian package ") + package + ")";
+        fallbacks_.push_back(message);
     }
     return fonts_.emplace(key, std::move(font)).first->second;
 }

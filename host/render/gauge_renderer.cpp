@@ -14,9 +14,11 @@ constexpr double DEGREES = std::numbers::pi / 180.0;
 bool keyed(std::uint32_t flags) { return (flags & (IMAGE_TRANSPARENT | IMAGE_COLOR_KEYED)) != 0; }
 
 void set_colour(cairo_t* cr, std::uint32_t bgr, Light light) {
-    cairo_set_source_rgb(cr, std::min(1.0, (bgr & 0xFF) / 255.0 * light.r),
-                         std::min(1.0, ((bgr >> 8) & 0xFF) / 255.0 * light.g),
-                         std::min(1.0, ((bgr >> 16) & 0xFF) / 255.0 * light.b));
+    double c[3] = {(bgr & 0xFF) / 255.0, ((bgr >> 8) & 0xFF) / 255.0, ((bgr >> 16) & 0xFF) / 255.0};
+    const double grey = 0.30 * c[0] + 0.59 * c[1] + 0.11 * c[2];
+    for (double& v : c) v = grey + light.saturation * (v - grey);
+    cairo_set_source_rgb(cr, std::clamp(c[0] * light.r, 0.0, 1.0), std::clamp(c[1] * light.g, 0.0, 1.0),
+                         std::clamp(c[2] * light.b, 0.0, 1.0));
 }
 
 void clear(cairo_surface_t* surface) {
@@ -32,6 +34,31 @@ void copy(cairo_surface_t* from, cairo_surface_t* to) {
     cairo_set_source_surface(cr, from, 0, 0);
     cairo_paint(cr);
     cairo_destroy(cr);
+}
+
+// A sprite's image as a pattern on the gauge, `sx`, `sy` window pixels per
+// gauge pixel (the image already resampled by them; `width` and `height` are
+// its size in gauge pixels). The image's centre lies on the pivot, which is
+// the element's offset read as a point of the gauge's background; it is
+// scaled by the texture scale, shifted along its own turned axes and turned
+// counter-clockwise about the pivot. Beyond its edges the image goes on with
+// its edge pixels, so a ball shifted far still fills its window.
+cairo_pattern_t* sprite_pattern(const ElementState& s, cairo_surface_t* image, int width, int height, double sx,
+                                double sy) {
+    const auto& e = *reinterpret_cast<const ELEMENT_SPRITE*>(s.element);
+    const double tx = e.texture_scale_x > 0 ? e.texture_scale_x : 1.0;
+    const double ty = e.texture_scale_y > 0 ? e.texture_scale_y : 1.0;
+    cairo_matrix_t m;
+    cairo_matrix_init_translate(&m, s.element->offset.x * sx, s.element->offset.y * sy);
+    cairo_matrix_rotate(&m, -s.angle * DEGREES);
+    cairo_matrix_translate(&m, s.shift_x * sx, s.shift_y * sy);
+    cairo_matrix_scale(&m, tx, ty);
+    cairo_matrix_translate(&m, -width * sx / 2.0, -height * sy / 2.0);
+    cairo_matrix_invert(&m);
+    cairo_pattern_t* pattern = cairo_pattern_create_for_surface(image);
+    cairo_pattern_set_matrix(pattern, &m);
+    cairo_pattern_set_extend(pattern, CAIRO_EXTEND_PAD);
+    return pattern;
 }
 
 }  // namespace
@@ -187,19 +214,8 @@ void GaugeRenderer::draw_prescaled(cairo_t* cr, const ElementState& s, const Dra
         cairo_surface_t* image = bitmap(s.bitmap_id);
         cairo_surface_t* window = bitmaps_.scaled(s.bitmap_id + 1, true, Light{}, sx, sy);
         if (native == nullptr || image == nullptr || window == nullptr) break;
-        const auto& e = *reinterpret_cast<const ELEMENT_SPRITE*>(s.element);
-        const double tx = e.texture_scale_x > 0 ? e.texture_scale_x : 1.0;
-        const double ty = e.texture_scale_y > 0 ? e.texture_scale_y : 1.0;
-        cairo_matrix_t m;
-        cairo_matrix_init_translate(&m, (s.position.x + s.element->offset.x) * sx, (s.position.y + s.element->offset.y) * sy);
-        cairo_matrix_rotate(&m, -s.angle * DEGREES);
-        cairo_matrix_translate(&m, s.shift_x * sx, s.shift_y * sy);
-        cairo_matrix_scale(&m, tx, ty);
-        cairo_matrix_translate(&m, -cairo_image_surface_get_width(native) * sx / 2.0,
-                               -cairo_image_surface_get_height(native) * sy / 2.0);
-        cairo_matrix_invert(&m);
-        cairo_pattern_t* pattern = cairo_pattern_create_for_surface(image);
-        cairo_pattern_set_matrix(pattern, &m);
+        cairo_pattern_t* pattern = sprite_pattern(s, image, cairo_image_surface_get_width(native),
+                                                  cairo_image_surface_get_height(native), sx, sy);
         cairo_pattern_set_filter(pattern, CAIRO_FILTER_BILINEAR);
         cairo_set_source(cr, pattern);
         cairo_mask_surface(cr, window, std::round(x), std::round(y));
@@ -249,21 +265,8 @@ void GaugeRenderer::draw_native(cairo_t* cr, const ElementState& s, const DrawKe
         cairo_surface_t* image = bitmaps_.get(s.bitmap_id, key_black, key.light);
         cairo_surface_t* window = bitmaps_.get(s.bitmap_id + 1, true);
         if (image == nullptr || window == nullptr) break;
-        const auto& e = *reinterpret_cast<const ELEMENT_SPRITE*>(s.element);
-        const double tx = e.texture_scale_x > 0 ? e.texture_scale_x : 1.0;
-        const double ty = e.texture_scale_y > 0 ? e.texture_scale_y : 1.0;
-        // The image's centre sits on the pivot (the element's offset point),
-        // shifted in the turned frame; the angle turns counter-clockwise.
-        cairo_matrix_t m;
-        cairo_matrix_init_translate(&m, x + s.element->offset.x, y + s.element->offset.y);
-        cairo_matrix_rotate(&m, -s.angle * DEGREES);
-        cairo_matrix_translate(&m, s.shift_x, s.shift_y);
-        cairo_matrix_scale(&m, tx, ty);
-        cairo_matrix_translate(&m, -cairo_image_surface_get_width(image) / 2.0,
-                               -cairo_image_surface_get_height(image) / 2.0);
-        cairo_matrix_invert(&m);
-        cairo_pattern_t* pattern = cairo_pattern_create_for_surface(image);
-        cairo_pattern_set_matrix(pattern, &m);
+        cairo_pattern_t* pattern = sprite_pattern(s, image, cairo_image_surface_get_width(image),
+                                                  cairo_image_surface_get_height(image), 1.0, 1.0);
         cairo_pattern_set_filter(pattern, CAIRO_FILTER_GOOD);
         cairo_set_source(cr, pattern);
         cairo_mask_surface(cr, window, x, y);
@@ -295,7 +298,8 @@ void GaugeRenderer::draw_string(cairo_t* cr, const ElementState& s, const DrawKe
     use_font(cr, font);
 
     // The cell fills the box height, as a Windows font of that height would;
-    // text wider than the box shrinks to fit.
+    // text wider than the box less a margin at each side shrinks to fit, so
+    // that the texts of neighbouring boxes stay apart.
     const std::string text = cp1252_to_utf8(s.text);
     double size = h;
     cairo_set_font_size(cr, size);
@@ -305,8 +309,9 @@ void GaugeRenderer::draw_string(cairo_t* cr, const ElementState& s, const DrawKe
     cairo_set_font_size(cr, size);
     cairo_text_extents_t te;
     cairo_text_extents(cr, text.c_str(), &te);
-    if (te.x_advance > w) {
-        size *= w / te.x_advance;
+    const double room = std::max(1.0, w - 2.0 * std::max(1.0, std::round(h / 4.0)));
+    if (te.x_advance > room) {
+        size *= room / te.x_advance;
         cairo_set_font_size(cr, size);
         cairo_text_extents(cr, text.c_str(), &te);
     }

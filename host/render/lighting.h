@@ -1,12 +1,15 @@
 // Cockpit light from the time of day and the panel-lights switch.
 //
 // Daylight is full from 07:00 to 18:00, none from 20:00 to 05:00, and ramps
-// linearly in between. Ambient light dims everything as daylight goes; the
-// panel lights add a warm flood at night. Elements with the luminous bit
-// (0x4000) glow at night (brighter with the panel lights on); the others dim,
-// so the digits of a radio head switched off (its callbacks clear 0x4000)
-// go dark. Elements with the self-lit bit (0x4), lamps and LED displays,
-// make their own light and are drawn as they are at any time of day.
+// linearly in between. Ambient light dims everything as daylight goes, and
+// colours lose saturation with it. The panel lights add a warm flood to the
+// panel's paint and light every part of the gauges, so that everything a
+// pilot reads stays readable. Elements with the luminous bit (0x4000) are lit
+// from behind: they glow in the dark and are brighter than the rest under
+// the panel lights, so the digits of a radio head switched off (its
+// callbacks clear 0x4000) go dim. Elements with the self-lit bit (0x4), lamps
+// and LED displays, make their own light and are drawn as they are at any
+// time of day.
 #pragma once
 
 #include <cstdint>
@@ -34,6 +37,8 @@ struct Lighting {
     // images and icons drawn smoothed, 0x80: the radio digits) are dark
     // without the luminous bit by day as well, since their backlight is off.
     Light element(std::uint32_t image_flags, std::uint32_t kind) const;
+    // The share of their saturation that colours keep: 1 by day.
+    double saturation() const;
 
     friend bool operator==(const Lighting&, const Lighting&) = default;
 };

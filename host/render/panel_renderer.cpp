@@ -59,7 +59,15 @@ std::pair<int, int> PanelRenderer::window_size(int window) {
     const WindowConfig& config = panel_.windows()[static_cast<std::size_t>(window)].config;
     if (!view.source_read) {
         view.source_read = true;
-        if (!config.background.empty()) view.source = read_bmp(background_folder_ + "/" + config.background, false);
+        if (!config.background.empty()) {
+            const std::string path = background_folder_ + "/" + config.background;
+            std::string why;
+            view.source = read_bmp(path, false, &why);
+            if (!view.source) {
+                warnings_.push_back("[" + config.section + "] (line " + std::to_string(config.line) + "): file=" +
+                                    config.background + ": " + why + "; the window is drawn plain grey");
+            }
+        }
     }
     int w = 0, h = 0;
     if (view.source) {

@@ -74,6 +74,9 @@ public:
     const GaugeRenderer& gauge(std::size_t index) const { return *gauges_[index]; }
     const Lighting& lighting() const { return lighting_; }
     long gauges_redrawn() const { return gauges_redrawn_; }
+    // What could not be drawn as configured (a window background that
+    // cannot be read), one message each.
+    const std::vector<std::string>& warnings() const { return warnings_; }
 
 private:
     struct WindowView {
@@ -96,6 +99,7 @@ private:
     std::vector<WindowView> views_;
     std::vector<std::unique_ptr<GaugeRenderer>> gauges_;  // by index in panel.gauges()
     long gauges_redrawn_ = 0;
+    std::vector<std::string> warnings_;
 };
 
 // Draws a tooltip box with the text (Windows-1252) pointing at (x, y).

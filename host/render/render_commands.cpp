@@ -35,6 +35,8 @@ const char* const RENDER_USAGE =
     "  panelhost render --panel PANEL.CFG [--scenario FILE] [--at SECONDS] --out FILE.png\n"
     "            [--hover GAUGE X Y] [--open-all] [--gauges DIR]... [--module NAME=FILE]...\n"
     "            [--bitmaps FILE] [--resources DIR]\n"
+    "  panelhost render --gauge NAME [--scale N] [--panel PANEL.CFG [--scenario FILE] [--at SECONDS]]\n"
+    "            --out FILE.png ...\n"
     "  panelhost run --panel PANEL.CFG --scenario FILE [--frames DIR] [--every N] [--audio FILE.wav]\n"
     "            [--open-all] ...\n"
     "  panelhost gallery [MODULE] --out FILE.png [--resources DIR] [--bitmaps FILE]\n"
@@ -42,10 +44,14 @@ const char* const RENDER_USAGE =
 
 namespace {
 
+// A gauge drawn alone is at most this many times its bitmap's size.
+constexpr double MAX_GAUGE_SCALE = 16.0;
+
 struct Options {
     std::vector<std::string> positional;
-    std::string panel, scenario, out, frames, audio, bitmaps, resources;
+    std::string panel, scenario, out, frames, audio, bitmaps, resources, gauge;
     std::optional<double> at;
+    double scale = 1.0;
     long every = 1;
     std::optional<Hover> hover;
     bool open_all = false;
@@ -83,6 +89,13 @@ Options parse(const std::vector<std::string>& args) {
         else if (arg == "--resources") o.resources = value();
         else if (arg == "--gauges") o.gauge_folders.push_back(value());
         else if (arg == "--open-all") o.open_all = true;
+        else if (arg == "--gauge") o.gauge = value();
+        else if (arg == "--scale") {
+            o.scale = number(value());
+            if (!(o.scale > 0 && o.scale <= MAX_GAUGE_SCALE)) {
+                throw HostError("--scale expects a factor above 0 and at most " + std::to_string(int(MAX_GAUGE_SCALE)));
+            }
+        }
         else if (arg == "--at") {
             o.at = number(value());
             if (*o.at < 0) throw HostError("--at expects seconds from the start, found a negative time");
@@ -172,6 +185,22 @@ struct Session {
             }
         }
     }
+    void check_hover(const Options& o) const {
+        if (o.hover && panel->find(o.hover->gauge) == nullptr) {
+            throw HostError("--hover " + o.hover->gauge + ": no such gauge on the panel");
+        }
+    }
+    std::vector<std::string> notes;
+    void warn(const std::string& message) { notes.push_back(message); }
+    // What was not as asked, on standard error: the command's own notes, the
+    // panel's warnings (module, scenario), backgrounds and fonts.
+    void report_warnings(bool with_panel = true) const {
+        std::vector<std::string> all = notes;
+        if (panel && with_panel) all.insert(all.end(), panel->warnings().begin(), panel->warnings().end());
+        if (renderer) all.insert(all.end(), renderer->warnings().begin(), renderer->warnings().end());
+        all.insert(all.end(), fonts.fallbacks().begin(), fonts.fallbacks().end());
+        for (const std::string& w : all) std::fprintf(stderr, "panelhost: warning: %s\n", w.c_str());
+    }
     // Gauges on visible windows that were never updated get one frame.
     void settle() {
         for (const auto& g : panel->gauges()) {
@@ -190,27 +219,108 @@ void write_or_throw(cairo_surface_t* surface, const std::string& path) {
     if (!write_png(surface, path)) throw HostError("cannot write " + path);
 }
 
+std::string format_seconds(double seconds) {
+    char b[32];
+    std::snprintf(b, sizeof b, "%.2f s", seconds);
+    return b;
+}
+
 std::string panel_folder(const std::string& panel) {
     fs::path p = fs::path(panel).parent_path();
     return p.empty() ? "." : p.string();
 }
 
+std::string module_name(const std::string& path) { return fs::path(path).stem().string(); }
+
+// A window at its gauges' size holding one gauge of the module.
+PanelConfig single_gauge_panel(const std::string& module, const std::string& gauge) {
+    PanelConfig config;
+    config.path = "(" + gauge + ")";
+    WindowConfig window;
+    window.number = 0;
+    window.section = "Window00";
+    window.title = gauge;
+    window.visible = true;
+    GaugePlacement p;
+    p.module = module;
+    p.gauge = gauge;
+    p.key = "gauge00";
+    window.gauges.push_back(p);
+    config.windows.push_back(window);
+    return config;
+}
+
+// One gauge at `scale` times its bitmap's size, on plain panel paint under
+// the light of the moment; strings are drawn at that size, not enlarged.
+Surface draw_gauge(Session& s, const Options& o) {
+    PlacedGauge* gauge = s.panel->find(o.gauge);
+    if (gauge == nullptr) throw HostError("--gauge " + o.gauge + ": no such gauge on the panel");
+    if (!s.panel->visible(*gauge)) {
+        throw HostError("--gauge " + o.gauge + ": its window is closed (--open-all opens every window)");
+    }
+    cairo_surface_t* background = gauge->header->elements != nullptr && gauge->header->elements[0] != nullptr
+                                      ? s.bitmaps->get(gauge->header->elements[0]->bitmap_id, false)
+                                      : nullptr;
+    if (background == nullptr) throw HostError("--gauge " + o.gauge + ": its background bitmap is missing");
+    const int bw = cairo_image_surface_get_width(background), bh = cairo_image_surface_get_height(background);
+    const int w = std::max(1, static_cast<int>(std::lround(bw * o.scale)));
+    const int h = std::max(1, static_cast<int>(std::lround(bh * o.scale)));
+    const Lighting lighting = Lighting::from(s.simulation);
+    GaugeRenderer renderer(*s.bitmaps, s.fonts);
+    renderer.render(gauge->evaluation.elements(), gauge_size(bw, bh, w, h), lighting);
+    Surface out(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, w, h));
+    cairo_t* cr = cairo_create(out.get());
+    const Light light = lighting.ambient();
+    cairo_set_source_rgb(cr, 0.17 * light.r, 0.18 * light.g, 0.19 * light.b);
+    cairo_paint(cr);
+    cairo_set_source_surface(cr, renderer.frame(), 0, 0);
+    cairo_paint(cr);
+    cairo_destroy(cr);
+    return out;
+}
+
 int render_command(const Options& o) {
-    if (o.panel.empty() || o.out.empty()) throw HostError("render needs --panel and --out");
+    if (o.out.empty() || (o.panel.empty() && o.gauge.empty())) throw HostError("render needs --panel or --gauge, and --out");
     Session s;
-    s.open(o, PanelConfig::read(o.panel), panel_folder(o.panel));
+    if (o.panel.empty()) {
+        const std::string module_path = o.positional.empty() ? default_module() : o.positional[0];
+        if (ModuleLoader::load(module_path).gauge(o.gauge) == nullptr) {
+            throw HostError("--gauge: module " + module_path + " has no gauge named \"" + o.gauge + "\"");
+        }
+        Options with_module = o;
+        with_module.modules[module_name(module_path)] = module_path;
+        s.open(with_module, single_gauge_panel(module_name(module_path), o.gauge), ".");
+    } else {
+        s.open(o, PanelConfig::read(o.panel), panel_folder(o.panel));
+    }
+    s.check_hover(o);
     const long target = o.at ? std::lround(*o.at * FRAMES_PER_SECOND) : -1;
+    ScenarioProgress progress;
+    progress.reached_end = true;
     if (!o.scenario.empty()) {
         std::ostringstream sink;
-        step_scenario(o.scenario, *s.panel, sink, [] {}, [&] { return target >= 0 && s.simulation.frame() >= target; });
+        progress = step_scenario(o.scenario, *s.panel, sink, [] {}, target);
+    }
+    if (target >= 0 && s.simulation.frame() < target && !o.scenario.empty()) {
+        s.warn("--at " + format_seconds(*o.at) + " lies past the end of " + o.scenario + " (" +
+             format_seconds(static_cast<double>(s.simulation.frame()) / FRAMES_PER_SECOND) +
+             "); the panel is drawn as it stands then, " + format_seconds(*o.at) + " in");
     }
     while (target >= 0 && s.simulation.frame() < target) s.panel->frame();
+    // The gauges show the commands of the moment drawn after one update.
+    if (progress.commands_unshown) s.panel->frame();
     s.settle();
-    s.renderer->render();
-    Surface picture = s.renderer->compose(o.hover);
+    Surface picture;
+    if (!o.gauge.empty()) {
+        picture = draw_gauge(s, o);
+    } else {
+        s.renderer->render();
+        picture = s.renderer->compose(o.hover);
+    }
     write_or_throw(picture.get(), o.out);
     std::printf("%s: frame %ld, %d x %d\n", o.out.c_str(), s.simulation.frame(),
                 cairo_image_surface_get_width(picture.get()), cairo_image_surface_get_height(picture.get()));
+    s.report_warnings();
     s.panel->shutdown();
     return 0;
 }
@@ -221,6 +331,7 @@ int run_command(const Options& o) {
     }
     Session s;
     s.open(o, PanelConfig::read(o.panel), panel_folder(o.panel));
+    s.check_hover(o);
     if (!o.frames.empty()) {
         std::error_code error;
         fs::create_directories(o.frames, error);
@@ -243,6 +354,7 @@ int run_command(const Options& o) {
     scenario.run_commands(*s.panel, std::cout, on_frame, [] { return false; });
     scenario.report(*s.panel, std::cout);
     if (!o.frames.empty()) std::printf("%ld frames written to %s\n", written, o.frames.c_str());
+    s.report_warnings(false);  // the panel's are in the closing report
     s.panel->shutdown();
     if (!o.audio.empty()) {
         s.panel->audio().write_wave(o.audio);
@@ -277,7 +389,6 @@ std::vector<GaugeInfo> gauge_infos(const std::string& module_path, BitmapStore& 
     return out;
 }
 
-std::string module_name(const std::string& path) { return fs::path(path).stem().string(); }
 
 int gallery_command(const Options& o) {
     if (o.out.empty()) throw HostError("gallery needs --out");
@@ -339,6 +450,7 @@ int gallery_command(const Options& o) {
     Surface picture = s.renderer->compose(std::nullopt, captions);
     write_or_throw(picture.get(), o.out);
     std::printf("%s: %zu gauges\n", o.out.c_str(), s.panel->gauges().size());
+    s.report_warnings();
     s.panel->shutdown();
     return 0;
 }
@@ -379,9 +491,12 @@ int sheet_command(const Options& o) {
 
 }  // namespace
 
-bool step_scenario(const std::string& path, Panel& panel, std::ostream& out, const std::function<void()>& on_frame,
-                   const std::function<bool()>& stop) {
-    return Scenario::read(path).run_commands(panel, out, on_frame, stop);
+ScenarioProgress step_scenario(const std::string& path, Panel& panel, std::ostream& out,
+                               const std::function<void()>& on_frame, long until) {
+    Simulation& sim = panel.simulation();
+    const Scenario::Outcome outcome =
+        Scenario::read(path).run_commands(panel, out, on_frame, [&] { return until >= 0 && sim.frame() >= until; });
+    return {outcome.reached_end, outcome.commands_unshown};
 }
 
 bool is_render_command(const std::string& command) {

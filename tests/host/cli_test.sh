@@ -67,5 +67,23 @@ err=$("$panelhost" scenario --panel "$data" --scenario "$data/basic.scenario" --
 [ $? -eq 1 ] || { echo "FAILED: folder as panel exit code"; failures=$((failures + 1)); }
 check "folder as panel" "^panelhost: cannot open panel configuration .*: it is a folder$" "$err"
 
+# Without --gauges or --module, scenario finds the module of the build, as
+# the drawing commands do; list and dump take it as their default too.
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+printf 'set 9999 1\nset A:NO SUCH THING 2\nset 84 90\nset 855 120\nwait 1\nhover Directionnal_Gyro 150 150\n' \
+  > "$work/warn.scenario"
+printf '[Window00]\nsize_mm=300\ngauge00=Vantor_Instr!Directionnal_Gyro, 0, 0\n' > "$work/gyro.cfg"
+out=$(cd "$work" && LC_ALL=C.UTF-8 "$panelhost" scenario --panel gyro.cfg --scenario warn.scenario \
+      --bitmaps "$bitmaps" 2>&1) || { echo "FAILED: scenario without --gauges: $out"; failures=$((failures + 1)); }
+check "unknown token set" '^  .*warn.scenario:1: set 9999: the simulation has no variable with this token' "$out"
+check "unknown name set" '^  .*warn.scenario:2: set A:NO SUCH THING: the simulation has no variable named NO SUCH THING' "$out"
+# The module's degree sign (Windows-1252 0xB0) printed in the terminal's UTF-8.
+check "degree sign in UTF-8" $'Heading 90\xC2\xB0 - Desired heading 120\xC2\xB0' "$out"
+out=$(LC_ALL=C.UTF-8 "$panelhost" dump Directionnal_Gyro --bitmaps "$bitmaps") || failures=$((failures + 1))
+check "dump by default module" $'"Gyro-magnetic compass \\(Heading %1!d!\xC2\xB0' "$out"
+out=$("$panelhost" list --bitmaps "$bitmaps") || failures=$((failures + 1))
+check "list by default module" '^88 gauges$' "$out"
+
 [ $failures -eq 0 ] && echo "all panelhost checks passed"
 exit $failures

@@ -4,6 +4,7 @@
 // a reference to one may be misaligned.
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <sstream>
 
 #include "host/host_error.h"
@@ -189,6 +190,18 @@ TEST(ModuleLoader, FilesThatAreNotModulesAreReported) {
     } catch (const host::HostError& e) {
         EXPECT_NE(std::string(e.what()).find("does not export both Linkage and ImportTable"), std::string::npos)
             << e.what();
+    }
+    // The Windows module, which natively only hostprobe.exe under Wine loads.
+    const std::string gau = ::testing::TempDir() + "/Vantor_Instr.gau";
+    std::ofstream(gau, std::ios::binary) << std::string("MZ\x90\0\3\0\0\0", 8) << std::string(120, '\0');
+    try {
+        host::ModuleLoader::load(gau);
+        FAIL() << "loaded a Windows image natively";
+    } catch (const host::HostError& e) {
+        const std::string what = e.what();
+        for (const char* part : {"is the 32-bit Windows module", "Vantor_Instr.so", "Wine", "hostprobe.exe"}) {
+            EXPECT_NE(what.find(part), std::string::npos) << part << " in: " << what;
+        }
     }
 }
 

@@ -14,9 +14,10 @@ for s in "$examples"/*.scenario; do
   [ -s "$out" ] || fail "no picture for $s"
 done
 
-# A moment of a scenario: the frame reached is the one asked for.
+# A moment of a scenario: the commands at 10 s (frame 180) run and the
+# gauges show them after the next update.
 said=$("$program" render --panel "$examples/panel.cfg" --scenario "$examples/cold_and_dark.scenario" --at 10 --out "$work/at10.png")
-[[ "$said" == *"frame 180,"* ]] || fail "--at 10 reported: $said"
+[[ "$said" == *"frame 181,"* ]] || fail "--at 10 reported: $said"
 # Only the main window is open: its 1500 x 820 plus margins and title.
 [ "$(png_size "$work/at10.png")" = "1524 x 870" ] || fail "main window alone is $(png_size "$work/at10.png")"
 # The cruise opens two subpanels, drawn below it.
@@ -64,8 +65,50 @@ said=$("$program" render --panel "$examples/panel.cfg" --scenario "$work/ten.sce
 [[ "$said" == *"frame 10,"* ]] || fail "wait 010 reported: $said"
 printf 'key 0x10128\nlog\nwait 1\nkey 0x10128\nlog\n' > "$work/log.scenario"
 said=$("$program" run --panel "$examples/panel.cfg" --scenario "$work/log.scenario" --frames "$work/f3")
-[ "$(grep -c '^\[frame [0-9]*\] key frame 0:' <<<"$said")" -eq 1 ] || fail "log repeated: $said"
+[ "$(grep -c '^\[frame [0-9]*\] key frame 0: .*(scenario' <<<"$said")" -eq 1 ] || fail "log repeated: $said"
 grep -q '^\[frame 1\] key frame 1: 0x10128' <<<"$said" || fail "second log: $said"
+
+# --at T draws what the commands at T set: the same picture as a scenario
+# that sets it at once, and not the one before.
+printf 'set 61 100\nwait 1s\nset 61 200\nwait 1s\nset 61 300\n' > "$work/steps.scenario"
+printf 'set 61 200\n' > "$work/at_once.scenario"
+printf 'set 61 100\n' > "$work/before.scenario"
+"$program" render --gauge Airspeed --scenario "$work/steps.scenario" --at 1 --out "$work/steps.png" >/dev/null
+"$program" render --gauge Airspeed --scenario "$work/at_once.scenario" --out "$work/at_once.png" >/dev/null
+"$program" render --gauge Airspeed --scenario "$work/before.scenario" --out "$work/before.png" >/dev/null
+cmp -s "$work/steps.png" "$work/at_once.png" || fail "--at 1 does not show the value set at 1 s"
+! cmp -s "$work/steps.png" "$work/before.png" || fail "--at 1 shows the value from before 1 s"
+# Past the end: drawn, with a warning.
+"$program" render --gauge Airspeed --scenario "$work/steps.scenario" --at 5 --out "$work/late.png" >/dev/null 2> "$work/err"
+grep -q "warning: --at 5.00 s lies past the end of .*steps.scenario (2.00 s)" "$work/err" || fail "no warning past the end: $(cat "$work/err")"
+
+# One gauge enlarged, its text drawn at the new size.
+said=$("$program" render --gauge Bendix_DME --scale 3 --out "$work/dme.png")
+[ "$(png_size "$work/dme.png")" = "357 x 177" ] || fail "DME at 3x is $(png_size "$work/dme.png")"
+if "$program" render --gauge Bendix_DMEE --out "$work/none.png" 2> "$work/err"; then fail "unknown --gauge accepted"; fi
+grep -q 'has no gauge named "Bendix_DMEE"' "$work/err" || fail "unknown --gauge: $(cat "$work/err")"
+
+# A misspelt --hover gauge is an error.
+if "$program" render --panel "$examples/panel.cfg" --out "$work/h.png" --hover Airsped 10 10 2> "$work/err"; then
+  fail "misspelt --hover accepted"
+fi
+grep -q -- "--hover Airsped: no such gauge on the panel" "$work/err" || fail "--hover: $(cat "$work/err")"
+
+# A window background that cannot be read, and a font that is missing, are
+# told; the picture is still drawn.
+mkdir -p "$work/panel"
+sed 's/^file=main_panel.bmp/file=no_such.bmp/' "$examples/panel.cfg" > "$work/panel/panel.cfg"
+"$program" render --panel "$work/panel/panel.cfg" --out "$work/nobg.png" >/dev/null 2> "$work/err" || fail "render without background"
+grep -q "warning: \[Window00\] (line [0-9]*): file=no_such.bmp: .*no_such.bmp: cannot open; the window is drawn plain grey" "$work/err" ||
+  fail "missing background: $(cat "$work/err")"
+cat > "$work/no_dseg.conf" <<CONF
+<?xml version="1.0"?>
+<!DOCTYPE fontconfig SYSTEM "fonts.dtd">
+<fontconfig><dir>/usr/share/fonts/truetype/liberation</dir><cachedir>$work/fc-cache</cachedir></fontconfig>
+CONF
+FONTCONFIG_FILE="$work/no_dseg.conf" "$program" render --gauge Bendix_DME --out "$work/nodseg.png" >/dev/null 2> "$work/err"
+grep -q 'warning: font "Quartz": DSEG14 Classic is not installed, drawn with .* instead (Debian package fonts-dseg)' "$work/err" ||
+  fail "missing DSEG font: $(cat "$work/err")"
 
 # Gallery and sheet cover all 88 gauges.
 "$program" gallery --out "$work/gallery.png" | grep -q "88 gauges" || fail "gallery"

@@ -188,13 +188,15 @@ TEST_F(Drawing, ColourKeyIsTransparentAndScaledEdgesHaveNoDarkHalo) {
     EXPECT_EQ(at(opaque.frame(), 2, 2), 0xFF000000u);
 }
 
-TEST(Lighting, NightDimsPlainElementsLuminousOnesGlowAndSelfLitOnesKeepTheirLight) {
+TEST(Lighting, PanelLightsLightEveryPartOfAGaugeLuminousOnesGlowAndSelfLitOnesKeepTheirLight) {
     Lighting day{1.0, false};
     EXPECT_EQ(day.element(0x3), Light{});
     EXPECT_EQ(day.element(0x4003), Light{});
     Lighting night{0.0, true};
-    EXPECT_LT(night.element(0x3).g, 0.5);
-    EXPECT_GT(night.element(0x4003).g, night.element(0x3).g + 0.3);
+    EXPECT_LT(night.ambient().g, 0.5);  // the panel's paint stays dim
+    EXPECT_GT(night.element(0x3).g, 0.6);  // reference marks on a cover are lit
+    EXPECT_GT(night.element(0x4003).g, night.element(0x3).g + 0.2);
+    EXPECT_LT(night.element(0x4003).saturation, 0.8);  // no day colours by night
     Lighting dark{0.0, false};
     EXPECT_GT(dark.element(0x4083).g, dark.element(0x83).g);
     EXPECT_LT(dark.element(0x4083).g, night.element(0x4083).g);  // the panel lights add to the glow
@@ -202,7 +204,7 @@ TEST(Lighting, NightDimsPlainElementsLuminousOnesGlowAndSelfLitOnesKeepTheirLigh
     EXPECT_EQ(night.element(0x7), Light{});
     EXPECT_EQ(dark.element(0x7), Light{});
     // Radio digits: lit (0x4083) and switched off (0x83) by night.
-    EXPECT_GT(night.element(0x4083).r, night.element(0x83).r + 0.3);
+    EXPECT_GT(night.element(0x4083).r, night.element(0x83).r + 0.25);
     EXPECT_DOUBLE_EQ(Lighting::daylight_at(12 * 3600), 1.0);
     EXPECT_DOUBLE_EQ(Lighting::daylight_at(23 * 3600), 0.0);
     EXPECT_DOUBLE_EQ(Lighting::daylight_at(6 * 3600), 0.5);
@@ -236,17 +238,21 @@ TEST_F(Drawing, OnlyElementsFromTheFirstChangedOneAreRedrawn) {
     EXPECT_EQ(r.base_rebuilds(), 1);
 }
 
-TEST(Fonts, ModuleFacesMapToMetricCompatibleAndSevenSegmentFacesAndFallbacksAreTold) {
+TEST(Fonts, ModuleFacesMapToMetricCompatibleAndFourteenSegmentFacesAndFallbacksAreTold) {
     FontBook fonts;
     const ResolvedFont& arial = fonts.resolve("Arial", 400);
     EXPECT_EQ(arial.family, "Liberation Sans");
     EXPECT_FALSE(arial.fallback);
     const ResolvedFont& quartz = fonts.resolve("Quartz", 400);
-    EXPECT_NE(quartz.family.find("DSEG7"), std::string::npos) << quartz.family;
+    EXPECT_NE(quartz.family.find("DSEG14"), std::string::npos) << quartz.family;
     EXPECT_FALSE(quartz.fallback);
+    EXPECT_TRUE(fonts.fallbacks().empty());
     const ResolvedFont& unknown = fonts.resolve("No Such Face 123", 400);
     EXPECT_TRUE(unknown.fallback);
     EXPECT_NE(unknown.face, nullptr);
+    ASSERT_EQ(fonts.fallbacks().size(), 1u);
+    EXPECT_NE(fonts.fallbacks()[0].find("\"No Such Face 123\": No Such Face 123 is not installed"), std::string::npos)
+        << fonts.fallbacks()[0];
     EXPECT_EQ(cp1252_to_utf8("12\xB0"), "12\xC2\xB0");
     EXPECT_EQ(cp1252_to_utf8("\x80"), "\xE2\x82\xAC");
 }

@@ -4,10 +4,12 @@
 // rendering). Also: the drawn needle lies where the calibration points.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "host/needle_calibration.h"
 #include "host/panel.h"
@@ -191,6 +193,151 @@ TEST_F(RealGauges, WindowRedrawsOnlyChangedGaugesAndMatchesAFreshDraw) {
     simulation_.set_number(557, 23 * 3600.0);
     panel_->frame();
     EXPECT_EQ(renderer_->render(), 3);
+}
+
+// --- The sprite instruments, measured on their pixels ----------------------
+
+struct Rgb8 {
+    int r, g, b;
+    int brightest() const { return std::max({r, g, b}); }
+};
+
+Rgb8 pixel_at(cairo_surface_t* s, int x, int y) {
+    cairo_surface_flush(s);
+    const std::uint32_t v = reinterpret_cast<const std::uint32_t*>(
+        cairo_image_surface_get_data(s) + static_cast<std::size_t>(y) * cairo_image_surface_get_stride(s))[x];
+    return {static_cast<int>((v >> 16) & 0xFF), static_cast<int>((v >> 8) & 0xFF), static_cast<int>(v & 0xFF)};
+}
+
+// Mean x of the pixels in the box that pass the test, or NaN when none do.
+template <typename Test>
+double centre_x(cairo_surface_t* s, int x0, int x1, int y0, int y1, Test test) {
+    double sum = 0;
+    int n = 0;
+    for (int y = y0; y <= y1; ++y) {
+        for (int x = x0; x <= x1; ++x) {
+            if (test(pixel_at(s, x, y))) {
+                sum += x;
+                ++n;
+            }
+        }
+    }
+    return n > 0 ? sum / n : std::nan("");
+}
+
+bool card_ink(Rgb8 p) { return p.r > 170 && p.g > 170 && p.b > 150; }
+bool lubber_orange(Rgb8 p) { return p.r > 170 && p.g > 80 && p.g < 200 && p.b < 90; }
+
+// The card turns about the heading bug's pivot: at each cardinal heading its
+// mark stands centred under the lubber line on the glass.
+TEST_F(RealGauges, GyroCardMarkIsCentredUnderTheLubberLine) {
+    load({{"Directionnal_Gyro", std::nullopt}});
+    for (double heading : {0.0, 90.0, 180.0, 270.0}) {
+        SCOPED_TRACE(heading);
+        simulation_.set_number(84, heading);
+        simulation_.set_number(855, heading + 180);  // the bug out of the way, at the bottom
+        frames(2);
+        cairo_surface_t* f = frame_of(0);
+        // The lubber line points down at the card from y 22 to 40; the
+        // card's mark reaches up to y 15, above it.
+        const double lubber = centre_x(f, 131, 171, 26, 34, lubber_orange);
+        const double mark = centre_x(f, 141, 161, 15, 20, card_ink);
+        ASSERT_FALSE(std::isnan(lubber));
+        ASSERT_FALSE(std::isnan(mark));
+        EXPECT_NEAR(mark, lubber, 1.0);
+    }
+}
+
+// The drum turns with the setting and shows its figures through the window
+// at (220, 127), 46 x 46.
+TEST_F(RealGauges, AltimeterDrumWindowShowsTheSetting) {
+    load({{"Altimeter", std::nullopt}});
+    simulation_.set_number(74, 0);  // the hands stand up, clear of the window
+    auto window = [&](double setting) {
+        simulation_.set_number(76, setting);
+        frames(2);
+        std::vector<bool> ink;
+        for (int y = 128; y < 172; ++y) {
+            for (int x = 221; x < 265; ++x) ink.push_back(card_ink(pixel_at(frame_of(0), x, y)));
+        }
+        return ink;
+    };
+    const std::vector<bool> standard = window(29.92), high = window(30.12);
+    const auto count = [](const std::vector<bool>& v) { return std::count(v.begin(), v.end(), true); };
+    EXPECT_GT(count(standard), 60) << "figures in the window at 29.92";
+    EXPECT_GT(count(high), 60) << "figures in the window at 30.12";
+    long differ = 0;
+    for (std::size_t i = 0; i < standard.size(); ++i) differ += standard[i] != high[i];
+    EXPECT_GT(differ, 60) << "the same figures at 29.92 and 30.12";
+}
+
+// The horizon ball fills the window at every pitch and bank: nothing of the
+// dark case behind it shows between the ball and the bank ring.
+TEST_F(RealGauges, AttitudeWindowShowsNoBlackAtAnyPitchOrBank) {
+    load({{"Attitude", std::nullopt}});
+    for (double pitch : {-60.0, -39.0, -20.0, 0.0, 10.0, 30.0, 39.0}) {
+        for (double bank : {-180.0, -90.0, -45.0, -20.0, 0.0, 30.0, 60.0, 135.0}) {
+            simulation_.set_number(78, pitch);
+            simulation_.set_number(80, bank);
+            frames(1);
+            cairo_surface_t* f = frame_of(0);
+            int black = 0;
+            for (int y = 14; y < 286; ++y) {
+                for (int x = 14; x < 286; ++x) {
+                    if (std::hypot(x + 0.5 - 150, y + 0.5 - 150) < 135 && pixel_at(f, x, y).brightest() < 32) ++black;
+                }
+            }
+            EXPECT_EQ(black, 0) << "pitch " << pitch << " bank " << bank;
+        }
+    }
+}
+
+// The DME's fields keep apart: the dark gap between the speed (box 47..79)
+// and the time (box 80..102) is clearly wider than the gaps between the
+// digits of a field, so "888 88" does not read as one number.
+TEST_F(RealGauges, DmeFieldsStayApart) {
+    load({{"Bendix_DME", std::nullopt}});
+    simulation_.set_number(372, 140);
+    simulation_.set_number(373, 888);
+    simulation_.set_number(374, 88);
+    frames(2);
+    std::vector<int> inked;
+    for (int x = 47; x < 103; ++x) {
+        bool red = false;
+        for (int y = 9; y < 21; ++y) {
+            const Rgb8 p = pixel_at(frame_of(0), x, y);
+            red = red || (p.r > 120 && p.g < 80);
+        }
+        if (red) inked.push_back(x);
+    }
+    ASSERT_GT(inked.size(), 20u);
+    int between_fields = 0, between_digits = 0;
+    for (std::size_t i = 1; i < inked.size(); ++i) {
+        const int gap = inked[i] - inked[i - 1] - 1;
+        if (inked[i - 1] < 80 && inked[i] >= 80) between_fields = gap;
+        else between_digits = std::max(between_digits, gap);
+    }
+    EXPECT_GE(between_fields, 3 * between_digits) << between_fields << " vs " << between_digits;
+}
+
+// By night the panel lights light the reference marks on the glass, not only
+// the luminous card; without them the marks go dark.
+TEST_F(RealGauges, PanelLightsLightTheReferenceMarksAtNight) {
+    load({{"Directionnal_Gyro", std::nullopt}});
+    auto lubber = [&] {
+        frames(2);
+        Rgb8 p = pixel_at(frame_of(0), 151, 30);
+        return 0.30 * p.r + 0.59 * p.g + 0.11 * p.b;
+    };
+    const double day = lubber();
+    simulation_.set_number(557, 22 * 3600.0);
+    simulation_.set_number(10, 1);
+    const double lit = lubber();
+    simulation_.set_number(10, 0);
+    const double dark = lubber();
+    EXPECT_GT(day, 150);
+    EXPECT_GT(lit, 0.6 * day);
+    EXPECT_LT(dark, 0.3 * day);
 }
 
 // At each calibration value the needle's angle is the direction of the

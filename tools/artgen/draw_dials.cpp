@@ -50,8 +50,9 @@ void titles(cairo_t* cr, double cx, double cy, double R, const FaceLayout& s) {
 
 }  // namespace
 
+// The corners outside the round case stay clear (the colour key): the
+// panel the gauge is placed on shows there, under the panel's own light.
 double case_and_face(cairo_t* cr, const BitmapInfo& b) {
-    panel_fill(cr, b);
     double cx = b.width / 2.0, cy = b.height / 2.0;
     double R = std::min(b.width, b.height) / 2.0 - 0.5;
     double inner = R * (1 - RIM);
@@ -65,13 +66,7 @@ double case_and_face(cairo_t* cr, const BitmapInfo& b) {
 void draw_cover(cairo_t* cr, const BitmapInfo& b) {
     double cx = b.width / 2.0, cy = b.height / 2.0;
     double R = std::min(b.width, b.height) / 2.0 - 0.5;
-    // Panel around the case, opaque; the glass itself stays clear.
-    cairo_save(cr);
-    cairo_rectangle(cr, 0, 0, b.width, b.height);
-    cairo_arc_negative(cr, cx, cy, R, 2 * PI, 0);
-    cairo_clip(cr);
-    panel_fill(cr, b);
-    cairo_restore(cr);
+    // Clear around the case, like the face below it, and over the glass.
     bezel(cr, cx, cy, R, R * RIM + 1);
     glass_glint(cr, cx, cy, R * (1 - RIM));
 }
@@ -210,7 +205,7 @@ const FaceLayout& layout_of(std::uint32_t id) {
          {{50, 100, INK}, {80, 200, GREEN}, {200, 350, YELLOW}, {395, 400, RED}}, 0.30},
         {460, 470, "VERTICAL SPEED", nullptr, "100 FEET PER MINUTE", FPM, 0,
          {{-6000, -4000, 500, 1000}, {-4000, -2000, 250, 1000}, {-2000, 2000, 100, 500}, {2000, 4000, 250, 1000}, {4000, 6000, 500, 1000}},
-         {{0, "0"}, {500, "5"}, {-500, "5"}},
+         {{500, "5"}, {-500, "5"}},
          0, 100, {}, 0.0},
         {1450, 1460, "ACCELEROMETER", nullptr, "G UNITS", 1 / 624.0, 0, {{-5, 10, 0.5, 1}}, {},
          1, 1, {{-5, -3, RED}, {7, 10, RED}}, 0.38},
@@ -249,6 +244,7 @@ const FaceLayout& layout_of(std::uint32_t id) {
     // Placement tweaks that the positional table above does not carry.
     static const bool tweaked = [&] {
         find(460).abs_labels = true;
+        find(460).title_dy = 0.15;
         find(1000).title_dx = 0.25;
         find(1220).title_dx = 0.25;
         find(1250).title_dx = 0.25;
@@ -270,10 +266,23 @@ void accelerometer(cairo_t* cr, const BitmapInfo& b, const ModuleView& m) {
     text_centered(cr, 23, 177, "PUSH", 6.5, INK, Font::CondensedBold);
 }
 
+// The needle rests on the zero at 9 o'clock: the zero's figure sits above
+// its mark, and the titles below the needle.
 void vertical_speed(cairo_t* cr, const BitmapInfo& b, const ModuleView& m) {
     face(cr, b, m);
-    text_centered(cr, 122, 113, "UP", 11, INK, Font::CondensedBold);
-    text_centered(cr, 128, 188, "DOWN", 11, INK, Font::CondensedBold);
+    const ELEMENT_NEEDLE* n = find_needle(m, b.id, 470);
+    if (n) {
+        Scale scale(n->calibration, n->calibration_count, n->header.position);
+        double a;
+        if (scale.angle_of(0, a)) {
+            const double px = n->header.position.x, py = n->header.position.y, ring = 118;
+            tick(cr, px, py, a, ring - 17, ring, 2.6, INK);
+            text_centered(cr, px + (ring - 34) * std::cos(rad(a)), py + (ring - 34) * std::sin(rad(a)) - 17, "0", 19,
+                          INK, Font::CondensedBold);
+        }
+    }
+    text_centered(cr, 108, 100, "UP", 11, INK, Font::CondensedBold);
+    text_centered(cr, 108, 202, "DOWN", 11, INK, Font::CondensedBold);
 }
 
 // The radio altimeter carries the DH lamp's socket.

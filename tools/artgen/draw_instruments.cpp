@@ -72,22 +72,26 @@ void altimeter_face(cairo_t* cr, const BitmapInfo& b, const ModuleView& m) {
     (void)m;
 }
 
+// The drum turns about its texture centre, (138, 150) on the face; its
+// window at (220, 127) shows the part of it 82 to 128 pixels right of that
+// point. A setting of v sits (v - 29.92) * 100 degrees clockwise of +x before
+// the drum turns; the host turns it back by that much, bringing v into the
+// window. The whole square is drum, so the window's corners stay covered.
 void altimeter_drum(cairo_t* cr, const BitmapInfo& b, const ModuleView&) {
-    double cx = b.width / 2.0, cy = b.height / 2.0, r = std::min(cx, cy) - 0.5;
-    cairo_arc(cr, cx, cy, r, 0, 2 * PI);
+    double cx = b.width / 2.0, cy = b.height / 2.0;
+    const double rim = 127, labels = 101;
+    cairo_rectangle(cr, 0, 0, b.width, b.height);
     set(cr, Rgb{0.12, 0.12, 0.12});
     cairo_fill(cr);
-    // inHg marks: a setting of v sits (v - 29.92) * 100 degrees clockwise of +x
-    // before the drum turns; the host turns it back by that much.
-    for (int h = 2790; h <= 3170; ++h) {
+    // 28.10 to 31.50 takes 340 degrees: the rest of the circle stays blank.
+    for (int h = 2810; h <= 3150; h += 2) {
         double a = (h / 100.0 - 29.92) * 100.0;
         bool ten = h % 10 == 0;
-        bool five = h % 5 == 0;
-        tick(cr, cx, cy, a, r - (ten ? 12 : five ? 8 : 5), r - 1, ten ? 1.6 : 1.0, INK);
+        tick(cr, cx, cy, a, rim - (ten ? 12 : 6), rim + 4, ten ? 1.8 : 1.1, INK);
         if (ten) {
             char t[8];
             std::snprintf(t, sizeof t, "%d.%d", h / 100, (h / 10) % 10);
-            text_rotated(cr, cx + (r - 26) * std::cos(rad(a)), cy + (r - 26) * std::sin(rad(a)), a, t, 10, INK,
+            text_rotated(cr, cx + labels * std::cos(rad(a)), cy + labels * std::sin(rad(a)), a, t, 11, INK,
                          Font::CondensedBold);
         }
     }
@@ -113,14 +117,15 @@ void attitude_face(cairo_t* cr, const BitmapInfo& b, const ModuleView&) {
     knurled_knob(cr, 26, 274, 18, -90);
 }
 
+// The ball turns about the dial centre and shifts along its own y by up to
+// 48.75 pixels: more than the image holds. The host continues the image
+// with its edge pixels, so it is drawn to its edges: sky above, earth below,
+// the horizon line across, the pitch ladder in the middle only.
 void horizon_ball(cairo_t* cr, const BitmapInfo& b, const ModuleView&) {
-    double cx = b.width / 2.0, cy = b.height / 2.0, r = std::min(cx, cy) - 0.5;
+    double cx = b.width / 2.0, cy = b.height / 2.0;
     // Texture pixels per degree: the host moves the ball 1.25 px per degree
     // and draws the texture at 0.9 of its height.
     const double ppd = 1.25 / 0.9;
-    cairo_save(cr);
-    cairo_arc(cr, cx, cy, r, 0, 2 * PI);
-    cairo_clip(cr);
     cairo_rectangle(cr, 0, 0, b.width, cy);
     set(cr, SKY);
     cairo_fill(cr);
@@ -144,11 +149,11 @@ void horizon_ball(cairo_t* cr, const BitmapInfo& b, const ModuleView&) {
             text_centered(cr, cx + half + 9, y, t, 9, INK, Font::CondensedBold);
         }
     }
-    cairo_restore(cr);
 }
 
+// Turns about the dial centre; its outer edge lies under the window's edge.
 void bank_ring(cairo_t* cr, const BitmapInfo& b, const ModuleView&) {
-    double cx = b.width / 2.0, cy = b.height / 2.0, r = std::min(cx, cy) - 0.5;
+    double cx = b.width / 2.0, cy = b.height / 2.0, r = std::min(cx, cy);
     double r_in = r - 22;
     cairo_arc(cr, cx, cy, r, PI, 2 * PI);
     cairo_arc_negative(cr, cx, cy, r_in, 2 * PI, PI);
@@ -237,8 +242,15 @@ void turn_face(cairo_t* cr, const BitmapInfo& b, const ModuleView& m) {
         s.angle_of(4.5, right);
     }
     for (double a : {left, -90.0, right}) tick(cr, px, py, a, r - 18, r - 2, 5, INK);
-    text_centered(cr, px + (r - 32) * std::cos(rad(left)) - 8, py + (r - 32) * std::sin(rad(left)) - 10, "L", 16, INK);
-    text_centered(cr, px + (r - 32) * std::cos(rad(right)) + 8, py + (r - 32) * std::sin(rad(right)) - 10, "R", 16, INK);
+    // Each letter beside its mark, on the side towards the top, clear of it.
+    auto beside = [&](double a, double side, const char* letter) {
+        double along = r - 12, off = 17;
+        double x = px + along * std::cos(rad(a)) + off * std::cos(rad(a + side));
+        double y = py + along * std::sin(rad(a)) + off * std::sin(rad(a + side));
+        text_centered(cr, x, y, letter, 16, INK);
+    };
+    beside(left, 90, "L");
+    beside(right, -90, "R");
     text_centered(cr, 114, 58, "TURN", 11, INK, Font::CondensedBold);
     text_centered(cr, 115, 208, "2 MIN", 9, DIM, Font::Condensed);
     // Curved tube behind the ball: the ball rises 1.75 px at 31.5 px out, a
@@ -307,12 +319,17 @@ void gyro_face(cairo_t* cr, const BitmapInfo& b, const ModuleView&) {
     knurled_knob(cr, 27, 273, 22, 0, BAKELITE, false);
 }
 
+// The card turns about its texture centre (151, 151), the heading bug's
+// pivot; its window at (13, 13) is a disc about the same point, a little
+// smaller than the card so that the card fills it at every heading.
+constexpr double GYRO_PIVOT = 151, GYRO_WINDOW_AT = 13;
+
 void gyro_card(cairo_t* cr, const BitmapInfo& b, const ModuleView&) {
     card(cr, b.width / 2.0, b.height / 2.0, std::min(b.width, b.height) / 2.0 - 0.5, 24);
 }
 
 void gyro_card_window(cairo_t* cr, const BitmapInfo& b, const ModuleView&) {
-    window_disc(cr, b.width / 2.0, b.height / 2.0, std::min(b.width, b.height) / 2.0);
+    window_disc(cr, GYRO_PIVOT - GYRO_WINDOW_AT, GYRO_PIVOT - GYRO_WINDOW_AT, std::min(b.width, b.height) / 2.0 - 1.5);
 }
 
 // Lubber line and the aircraft symbol, fixed on the glass.
@@ -554,8 +571,10 @@ void rmi_card(cairo_t* cr, const BitmapInfo& b, const ModuleView&) {
     card(cr, b.width / 2.0, b.height / 2.0, std::min(b.width, b.height) / 2.0 - 0.5, 20);
 }
 
+// The RMI card turns about its texture centre (149, 150), the pointers'
+// pivot; its window at (44, 20) is a disc about that point, inside the card.
 void rmi_card_window(cairo_t* cr, const BitmapInfo&, const ModuleView&) {
-    window_disc(cr, 105, 130, 105);
+    window_disc(cr, 149 - 44, 150 - 20, 104);
 }
 
 void rmi_cover(cairo_t* cr, const BitmapInfo& b, const ModuleView&) {
@@ -576,7 +595,6 @@ void dme_face(cairo_t* cr, const BitmapInfo& b, const ModuleView&) {
     rounded_rect(cr, 10, 6, 96, 30, 3);
     set(cr, Rgb{0.05, 0.02, 0.02});
     cairo_fill(cr);
-    text_centered(cr, 84, 24, "MIN", 8, DIM, Font::CondensedBold);
     text_centered(cr, 32, 47, "NAV 1", 7.5, INK, Font::CondensedBold);
     text_centered(cr, 87, 47, "NAV 2", 7.5, INK, Font::CondensedBold);
     cairo_arc(cr, 58.5, 44.5, 9, 0, 2 * PI);

@@ -100,7 +100,7 @@ void screw(cairo_t* cr, double x, double y, double angle) {
     cairo_restore(cr);
 }
 
-void engrave(cairo_t* cr, const Label& label, double size) {
+void engrave(cairo_t* cr, const Label& label, double size, bool rules = true) {
     cairo_select_font_face(cr, "Liberation Sans", CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_BOLD);
     cairo_set_font_size(cr, size);
     cairo_text_extents_t te;
@@ -116,6 +116,7 @@ void engrave(cairo_t* cr, const Label& label, double size) {
     cairo_set_source_rgb(cr, 0.80, 0.80, 0.76);
     cairo_move_to(cr, x, label.y);
     cairo_show_text(cr, label.text);
+    if (!rules) return;
     // Rules either side of the label.
     cairo_set_line_width(cr, 1.0);
     for (double side : {-1.0, 1.0}) {
@@ -183,7 +184,7 @@ bool write_bmp24(cairo_surface_t* surface, const std::string& path) {
 }
 
 bool draw(const std::string& path, int w, int h, unsigned seed, const std::vector<std::pair<double, double>>& screws,
-          const std::vector<Label>& labels) {
+          const std::vector<Label>& labels, const std::vector<Label>& names = {}) {
     cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, w, h);
     crinkle(surface, seed, 0.20);
     cairo_t* cr = cairo_create(surface);
@@ -192,6 +193,7 @@ bool draw(const std::string& path, int w, int h, unsigned seed, const std::vecto
     std::uniform_real_distribution<double> turn(0.0, M_PI);
     for (auto [x, y] : screws) screw(cr, x, y, turn(rng));
     for (const Label& l : labels) engrave(cr, l, 11.0);
+    for (const Label& n : names) engrave(cr, n, 8.0, false);
     cairo_destroy(cr);
     const bool ok = write_bmp24(surface, path);
     cairo_surface_destroy(surface);
@@ -216,9 +218,13 @@ int main(int argc, char** argv) {
         {465, 643, "LIGHTS"},             {810, 625, "ENGINE START"},   {128, 553, "LANDING GEAR"},
         {340, 774, "PANEL WINDOWS"},      {1110, 590, "NAV SOURCE"},    {1370, 596, "FUEL"},
         {315, 613, "ELECTRICAL"}};
+    // The name of each switch of the LIGHTS row, under it (45 x 45 at y 650).
+    const std::vector<Label> switch_names = {
+        {312, 707, "AVIONICS"}, {362, 707, "TAXI"},    {412, 707, "NAV"},    {462, 707, "STROBE"},
+        {512, 707, "PANEL"},    {562, 707, "LANDING"}, {612, 707, "BEACON"}, {662, 707, "PITOT HT"}};
     // Subpanels share one plate, stretched to each window.
     const std::vector<std::pair<double, double>> sub_screws = {{12, 12}, {388, 12}, {12, 488}, {388, 488}};
-    bool ok = draw(dir + "/main_panel.bmp", 1500, 820, 1701, main_screws, main_labels);
+    bool ok = draw(dir + "/main_panel.bmp", 1500, 820, 1701, main_screws, main_labels, switch_names);
     ok = draw(dir + "/subpanel.bmp", 400, 500, 2203, sub_screws, {}) && ok;
     return ok ? 0 : 1;
 }
