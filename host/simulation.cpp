@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "host/engine_model.h"
 #include "host/flight_models.h"
 #include "host/radio_model.h"
 
@@ -23,6 +24,7 @@ Simulation::Simulation() {
     install_flight_instrument_key_handlers(*this);
     install_radio_key_handlers(*this);
     add_frame_model(update_receivers);
+    install_engine_model(*this);
 }
 
 const Simulation::Variable* Simulation::find(UINT32 token) const {
