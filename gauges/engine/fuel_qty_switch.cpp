@@ -4,6 +4,7 @@
 // returns to both tanks after 36. The timers run in the lever's callback.
 #include "frame/gauge_records.h"
 #include "gauges/engine/fuel_tanks.h"
+#include "sound/sound_slot.h"
 
 extern GAUGEHDR gauge_Fuel_Qty_Switch;
 
@@ -20,6 +21,8 @@ SINT32 lever_icon = 0;  // 0 centred, 1 left, 2 right
 SINT32 display_timer = 0;
 
 FLOAT64 HOST_CALL lever_value(ELEMENT_ICON* lever);
+SoundSlot click_sound = {};
+
 HOST_BOOL HOST_CALL select_left(MOUSE_CLICK* click, UINT32 mouse_flags);
 HOST_BOOL HOST_CALL select_right(MOUSE_CLICK* click, UINT32 mouse_flags);
 
@@ -65,7 +68,7 @@ void select_tank(SINT32 tank) {
     fuel_tank_selection = tank;
     lever_timer = LEVER_UPDATES;
     display_timer = DISPLAY_UPDATES;
-    // click: played from the gauge's sound slot
+    sound_slot_play(&click_sound);
 }
 
 HOST_BOOL HOST_CALL select_left(MOUSE_CLICK*, UINT32) {
@@ -98,11 +101,14 @@ FLOAT64 HOST_CALL lever_value(ELEMENT_ICON*) {
 }
 
 // A reinstall stops the timers; a running selection stays until the next click.
-void HOST_CALL switch_callback(GAUGEHDR*, UINT32 service_id, WORD_PTR) {
+void HOST_CALL switch_callback(GAUGEHDR*, UINT32 service_id, WORD_PTR extra) {
     if (service_id == PANEL_SERVICE_PRE_INSTALL) {
         lever_timer = 0;
         display_timer = 0;
         lever_icon = 0;
+        sound_slot_install(&click_sound, extra, WAVE_SWITCH_CLICK);
+    } else if (service_id == PANEL_SERVICE_PRE_KILL) {
+        sound_slot_release(&click_sound);
     }
 }
 
