@@ -63,7 +63,7 @@ constexpr double COWL_FLAP_RATE = 0.5;
 // within the limits (the trim gauges' scales). Positive is nose up, right
 // wing down, nose right.
 constexpr double PITCH_TRIM_STEP_DEGREES = 0.5;
-constexpr double PITCH_TRIM_LIMIT_DEGREES = 25.0;
+constexpr double PITCH_TRIM_LIMIT_DEGREES = 20.0;
 constexpr double AILERON_TRIM_STEP_DEGREES = 0.25;
 constexpr double AILERON_TRIM_LIMIT_DEGREES = 10.0;
 constexpr double RUDDER_TRIM_STEP_DEGREES = 0.25;
