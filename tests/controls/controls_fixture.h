@@ -4,30 +4,15 @@
 
 #include <gtest/gtest.h>
 
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "element_tree.h"
-#include "platform/vantor_platform.h"
-#include "support/fake_host.h"
-#include "support/loaded_module.h"
+#include "sound_fixture.h"
 
-class ControlsTest : public ::testing::Test {
+class ControlsTest : public PlatformTest {
 protected:
-    void SetUp() override {
-        ASSERT_TRUE(module.ok());
-        // The sound engine looks for the host's main window by one of two
-        // classes, depending on the program's name.
-        vantor_platform_set_window("MSCFSMAIN", reinterpret_cast<HWND>(1));
-        vantor_platform_set_window("FS98MAIN", reinterpret_cast<HWND>(1));
-        vantor_platform_clear_failures();
-        vantor_platform_clear_call_log();
-    }
-    void TearDown() override {
-        vantor_platform_set_window("MSCFSMAIN", nullptr);
-        vantor_platform_set_window("FS98MAIN", nullptr);
-    }
+    void SetUp() override { ASSERT_TRUE(module.ok()); }
 
     GAUGEHDR* gauge(const char* name) {
         GAUGEHDR* g = module.gauge(name);
@@ -46,13 +31,12 @@ protected:
     }
     // The text of the first argument of the gauge's tooltip row.
     static std::string tooltip_word(const GAUGEHDR* g) {
-        for (const MOUSERECT* r = g->mouse_rects; r->rect_type != MOUSE_RECT_END; ++r) {
-            if (r->rect_type == MOUSE_RECT_TOOLTIP && r->args != nullptr) {
-                return r->args[0].text_callback(0.0, 0, nullptr, nullptr, nullptr);
-            }
+        const MOUSERECT* r = tooltip_row(g);
+        if (r == nullptr || r->args == nullptr) {
+            ADD_FAILURE() << "no tooltip with an argument";
+            return {};
         }
-        ADD_FAILURE() << "no tooltip with an argument";
-        return {};
+        return r->args[0].text_callback(0.0, 0, nullptr, nullptr, nullptr);
     }
     static const MOUSERECT* tooltip_row(const GAUGEHDR* g) {
         for (const MOUSERECT* r = g->mouse_rects; r->rect_type != MOUSE_RECT_END; ++r) {
@@ -68,16 +52,11 @@ protected:
         }
         return rows;
     }
-    // Sounds started since the last look (successful plays of any buffer).
+    // Sounds started since the last look.
     static int plays() {
-        std::string log(vantor_platform_call_log(nullptr, 0) + 1, '\0');
-        vantor_platform_call_log(log.data(), log.size());
-        vantor_platform_clear_call_log();
-        std::istringstream lines(log.c_str());
         int n = 0;
-        for (std::string line; std::getline(lines, line);) {
-            if (line.rfind("Play ", 0) == 0 && line.size() > 5 && line.substr(line.size() - 5) == " -> 0") ++n;
-        }
+        for (const std::string& line : calls_starting("Play ")) n += line.ends_with(" -> 0") ? 1 : 0;
+        vantor_platform_clear_call_log();
         return n;
     }
 
