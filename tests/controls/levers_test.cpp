@@ -34,52 +34,6 @@ protected:
     GAUGEHDR* g = nullptr;
 };
 
-TEST_F(ThrottleQuadrant, LeversAreSlidersChainedInDrawingOrder) {
-    struct Lever {
-        UINT32 bitmap;
-        PIXPOINT at;
-        UINT32 token;
-        FLOAT64 scale_y;
-        FLOAT64 scale_x;
-    };
-    const Lever levers[] = {
-        {4170, {229, 156}, 329, 73.0 / 16384, 0.0},
-        {4160, {249, 105}, 325, -105.0 / 16384, 0.0},
-        {4150, {158, 233}, 560, -202.0, 1.0},
-        {4140, {94, 239}, 559, -232.0, 1.0},
-        {4130, {0, 228}, 558, -228.0, 1.0},
-    };
-    EXPECT_EQ(g->elements[0]->bitmap_id, 4120u);
-    for (std::size_t i = 0; i < 5; ++i) {
-        const auto* s = as<ELEMENT_SLIDER>(first_child_chain(g, i + 1));
-        ASSERT_NE(s, nullptr);
-        EXPECT_EQ(s->header.element_type, ELEMENT_TYPE_SLIDER);
-        EXPECT_EQ(s->header.bitmap_id, levers[i].bitmap);
-        EXPECT_EQ(s->header.position.x, levers[i].at.x);
-        EXPECT_EQ(s->header.position.y, levers[i].at.y);
-        EXPECT_EQ(s->source_var_y.token, levers[i].token);
-        EXPECT_EQ(s->scale_y, levers[i].scale_y);
-        EXPECT_EQ(s->source_var_x.token, 0u);
-        EXPECT_EQ(s->scale_x, levers[i].scale_x);
-    }
-    EXPECT_EQ(first_child_chain(g, 6), nullptr);
-    // Tooltip parents first, then the seven click areas.
-    const UINT32 tips[] = {0x31A0, 0x3198, 0x3190, 0x3200, 0x3010};
-    for (std::size_t i = 0; i < 5; ++i) {
-        EXPECT_EQ(g->mouse_rects[1 + 3 * i].rect_type, MOUSE_RECT_PARENT);
-        EXPECT_EQ(g->mouse_rects[2 + 3 * i].help_id, tips[i]);
-        EXPECT_EQ(g->mouse_rects[3 + 3 * i].rect_type, MOUSE_RECT_END_PARENT);
-    }
-    EXPECT_EQ(child_rows(g), (std::vector<std::size_t>{16, 17, 18, 19, 20, 21, 22}));
-    for (std::size_t row : {THROTTLE_ROW, PROPELLER_ROW, MIXTURE_ROW}) {
-        EXPECT_EQ(g->mouse_rects[row].mouse_flags, 0x20800000u);
-    }
-    EXPECT_EQ(g->mouse_rects[FLAPS_UPPER_ROW].event_id, 0x100DFu);
-    EXPECT_EQ(g->mouse_rects[FLAPS_UPPER_ROW].box.y, 156);
-    EXPECT_EQ(g->mouse_rects[FLAPS_LOWER_ROW].event_id, 0x100DEu);
-    EXPECT_EQ(g->mouse_rects[FLAPS_LOWER_ROW].box.y, 211);
-}
-
 TEST_F(ThrottleQuadrant, EngineLeversFollowThePointerAndClampBeyondTheSlot) {
     const struct {
         SINT32 y;
@@ -132,6 +86,15 @@ TEST_F(ThrottleQuadrant, DiveBrakeStepsBetweenItsBands) {
         click(g, DIVE_DOWN_ROW);
         EXPECT_EQ(host.key_events, c.down) << "lower half at " << c.lever;
     }
+}
+
+// The host sends the flap events itself: one notch down from the upper
+// half (where the lever rests at UP), one up from the lower half.
+TEST_F(ThrottleQuadrant, FlapHalvesCarryTheirEvents) {
+    EXPECT_EQ(g->mouse_rects[FLAPS_UPPER_ROW].event_id, 0x100DFu);
+    EXPECT_EQ(g->mouse_rects[FLAPS_UPPER_ROW].box.y, 156);
+    EXPECT_EQ(g->mouse_rects[FLAPS_LOWER_ROW].event_id, 0x100DEu);
+    EXPECT_EQ(g->mouse_rects[FLAPS_LOWER_ROW].box.y, 211);
 }
 
 // Wheel frames: icon k for k <= phase < k + 1.

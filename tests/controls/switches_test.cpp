@@ -30,13 +30,8 @@ TEST_F(TwoPositionSwitches, ShowTheirTokenAndSayOnOnlyAboveZero) {
         SCOPED_TRACE(row.name);
         GAUGEHDR* g = gauge(row.name);
         ASSERT_NE(g, nullptr);
-        EXPECT_EQ(g->size_x_mm, 30u);
-        EXPECT_EQ(g->elements[0]->bitmap_id, 4020u);
         auto* lever = as<ELEMENT_ICON>(child_of(g->elements[0]));
         ASSERT_NE(lever, nullptr);
-        EXPECT_EQ(lever->header.element_type, ELEMENT_TYPE_ICON);
-        EXPECT_EQ(lever->header.bitmap_id, 4030u);
-        EXPECT_EQ(lever->icon_count, 2u);
         EXPECT_EQ(lever->source_var.token, row.token);
         EXPECT_EQ(lever->callback, nullptr) << "the host picks the lever from the token";
         ASSERT_NE(tooltip_row(g), nullptr);
@@ -69,11 +64,6 @@ TEST_F(TwoPositionSwitches, AClickSendsTheToggleOnceAndPlaysTheClick) {
         const auto rows = child_rows(g);
         ASSERT_EQ(rows.size(), 1u);
         const MOUSERECT& area = g->mouse_rects[rows[0]];
-        EXPECT_EQ(area.box.x, 0);
-        EXPECT_EQ(area.box.y, 0);
-        EXPECT_EQ(area.box.width, 45);
-        EXPECT_EQ(area.box.height, 45);
-        EXPECT_EQ(area.cursor, CURSOR_HAND);
         EXPECT_EQ(area.mouse_flags, MOUSE_LEFT_SINGLE) << "no right click, wheel or repeat";
         EXPECT_EQ(area.event_id, 0u) << "the function sends the event, so the host must not";
 
@@ -126,26 +116,6 @@ protected:
     ELEMENT_HEADER* lever = nullptr;
     ELEMENT_HEADER* guard = nullptr;
 };
-
-TEST_F(MasterSwitch, RecordsAreThePlateLeverAndGuard) {
-    EXPECT_EQ(g->size_x_mm, 20u);
-    EXPECT_EQ(g->elements[0]->bitmap_id, 4360u);
-    EXPECT_EQ(lever->bitmap_id, 4360u);
-    EXPECT_EQ(as<ELEMENT_ICON>(lever)->icon_count, 3u);
-    EXPECT_EQ(guard->bitmap_id, 4350u);
-    EXPECT_EQ(as<ELEMENT_ICON>(guard)->icon_count, 1u);
-    const PIXBOX boxes[] = {{0, 24, 54, 24}, {0, 48, 54, 24}, {0, 0, 54, 24}, {0, 72, 54, 48}};
-    const auto rows = child_rows(g);
-    ASSERT_EQ(rows, (std::vector<std::size_t>{ALL_OFF_ROW, BATTERY_ROW, BOTH_ON_ROW, GUARD_ROW}));
-    for (std::size_t i = 0; i < rows.size(); ++i) {
-        const MOUSERECT& r = g->mouse_rects[rows[i]];
-        EXPECT_EQ(r.box.y, boxes[i].y);
-        EXPECT_EQ(r.box.height, boxes[i].height);
-        EXPECT_EQ(r.mouse_flags, 0xA0000000u);
-        EXPECT_EQ(r.event_id, 0u);
-    }
-    EXPECT_STREQ(tooltip_row(g)->tooltip_text, "Master switch (%1!s!)");
-}
 
 TEST_F(MasterSwitch, StartsGuardedAndTheGuardIgnoresLeftClicksOnTheLever) {
     install(g);
