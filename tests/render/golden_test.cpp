@@ -185,7 +185,7 @@ TEST_F(RealGauges, FailuresShow) {
     EXPECT_TRUE(same_pixels(frame_of(1), dme.get()));
 }
 
-std::uint32_t pixel_at(cairo_surface_t* s, int x, int y) {
+std::uint32_t argb_at(cairo_surface_t* s, int x, int y) {
     cairo_surface_flush(s);
     return reinterpret_cast<const std::uint32_t*>(cairo_image_surface_get_data(s) +
                                                   static_cast<std::size_t>(y) * cairo_image_surface_get_stride(s))[x];
@@ -220,9 +220,9 @@ TEST_F(RealGauges, ControlsAreDrawnWhereTheSimulationPutsThem) {
         Surface a = copy_of(frame_of(m.gauge));
         draw(m.token, m.b);
         cairo_surface_t* b = frame_of(m.gauge);
-        EXPECT_NE(pixel_at(a.get(), m.only_a.x, m.only_a.y), pixel_at(b, m.only_a.x, m.only_a.y));
-        EXPECT_NE(pixel_at(a.get(), m.only_b.x, m.only_b.y), pixel_at(b, m.only_b.x, m.only_b.y));
-        EXPECT_EQ(pixel_at(a.get(), m.neither.x, m.neither.y), pixel_at(b, m.neither.x, m.neither.y));
+        EXPECT_NE(argb_at(a.get(), m.only_a.x, m.only_a.y), argb_at(b, m.only_a.x, m.only_a.y));
+        EXPECT_NE(argb_at(a.get(), m.only_b.x, m.only_b.y), argb_at(b, m.only_b.x, m.only_b.y));
+        EXPECT_EQ(argb_at(a.get(), m.neither.x, m.neither.y), argb_at(b, m.neither.x, m.neither.y));
     }
     // Half a degree of pitch trim per frame of the wheel; its bright mark
     // steps down 10 pixels a frame (frame 1 at neutral).
@@ -235,7 +235,7 @@ TEST_F(RealGauges, ControlsAreDrawnWhereTheSimulationPutsThem) {
     }
     for (int i = 0; i < 3; ++i) {
         for (int j = 0; j < 3; ++j) {
-            const bool lit = (pixel_at(wheel[j].get(), 41, mark_y[i]) & 0xFF) > 0xB0;
+            const bool lit = (argb_at(wheel[j].get(), 41, mark_y[i]) & 0xFF) > 0xB0;
             EXPECT_EQ(lit, i == j) << "frame of trim step " << j << " at y " << mark_y[i];
         }
     }
