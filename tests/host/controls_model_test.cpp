@@ -93,23 +93,26 @@ TEST(ControlsModel, EngineLeversTakeTheirAxis) {
     }
 }
 
+// The levers move at once; the speed brake and the flaps follow them over
+// time under the engine model's hydraulics and stop at them.
 TEST(ControlsModel, DiveBrakeLeverMovesAtOnceAndTheBrakeFollowsOverTime) {
     Simulation sim;
     send(sim, host::EVENT_DIVE_BRAKE_SET, 8192);
     EXPECT_EQ(sim.number(325), 8192.0);
     EXPECT_EQ(sim.number(326), 0.0);
-    frames(sim, 9);  // half a second: a quarter of the full travel
-    EXPECT_NEAR(sim.number(326), 16383.0 / 4, 1.0);
-    frames(sim, 10);
+    frames(sim, 9);
+    EXPECT_GT(sim.number(326), 0.0);
+    EXPECT_LT(sim.number(326), 8192.0) << "the brake takes time";
+    frames(sim, 5 * 18);
     EXPECT_EQ(sim.number(326), 8192.0) << "stops at the lever";
     send(sim, host::EVENT_DIVE_BRAKE_MIDDLE_TO_ON);
     EXPECT_EQ(sim.number(325), 16383.0);
-    frames(sim, 18);
+    frames(sim, 5 * 18);
     EXPECT_EQ(sim.number(326), 16383.0);
     send(sim, host::EVENT_DIVE_BRAKE_SET, 8192);
     send(sim, host::EVENT_DIVE_BRAKE_MIDDLE_TO_OFF);
     EXPECT_EQ(sim.number(325), 0.0);
-    frames(sim, 2 * 18 + 1);
+    frames(sim, 5 * 18);
     EXPECT_EQ(sim.number(326), 0.0);
 }
 
@@ -121,9 +124,10 @@ TEST(ControlsModel, FlapLeverMovesANotchAndTheFlapsFollow) {
         EXPECT_EQ(sim.number(329), notch);
     }
     EXPECT_EQ(sim.number(330), 0.0) << "the flaps take time";
-    frames(sim, 4 * 18);
-    EXPECT_NEAR(sim.number(330), 16383.0 / 2, 1.0);
-    frames(sim, 4 * 18 + 1);
+    frames(sim, 2 * 18);
+    EXPECT_GT(sim.number(330), 0.0);
+    EXPECT_LT(sim.number(330), 16383.0);
+    frames(sim, 10 * 18);
     EXPECT_EQ(sim.number(330), 16383.0);
     send(sim, host::EVENT_FLAPS_UP);
     EXPECT_EQ(sim.number(329), 12288.0);
@@ -139,10 +143,6 @@ TEST(ControlsModel, FlapLeverMovesANotchAndTheFlapsFollow) {
     EXPECT_EQ(sim.number(329), 4096.0);
     send(sim, host::EVENT_FLAPS_UP, 0, 3);
     EXPECT_EQ(sim.number(329), 0.0);
-    // Flaps at a position that is not a number go to the lever at once.
-    sim.set_number(330, std::numeric_limits<double>::quiet_NaN());
-    frames(sim, 1);
-    EXPECT_EQ(sim.number(330), 0.0);
 }
 
 TEST(ControlsModel, CowlFlapsMoveAStepPerEventAtTheirRate) {

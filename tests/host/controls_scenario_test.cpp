@@ -79,7 +79,7 @@ constexpr UINT32 MAGNETO_KEY = 4010;
 
 TEST_F(ExampleControls, ColdAndDarkStartsWithThePanelsOwnSwitchesMagnetosPrimerAndStarter) {
     std::string to_catch, rest;
-    example("cold_and_dark.scenario", "engine catches", to_catch, rest);
+    example("cold_and_dark.scenario", "let go of the starter", to_catch, rest);
     ASSERT_FALSE(rest.empty());
     run(to_catch);
     // Cranking: starter held in, key at BOTH, battery on, guard open.
@@ -108,6 +108,10 @@ TEST_F(ExampleControls, ColdAndDarkStartsWithThePanelsOwnSwitchesMagnetosPrimerA
     EXPECT_EQ(icon_of("Avionics_Switch", 4030), 1);
     EXPECT_EQ(tooltip("Panel_Light_Switch", 22, 22), "Panel lights switch (on)");
     EXPECT_EQ(icon_of("Taxi_Light_Switch", 4030), 0);
+    // The engine model's answer: running, the generator charging.
+    EXPECT_EQ(simulation.number(364), 1.0) << "the engine runs";
+    EXPECT_GT(simulation.number(390), 600.0);
+    EXPECT_EQ(simulation.number(565), 1.0);
 }
 
 TEST_F(ExampleControls, TheApproachLowersTheFlapsAndWorksTheThrottleWithTheLevers) {
