@@ -125,6 +125,13 @@ void mouse_pass(GAUGEHDR* gauge, FLOAT64 value) {
 }  // namespace
 
 void exercise_gauge(GAUGEHDR* gauge, FLOAT64 value, std::vector<std::string>& problems) {
+    update_gauge(gauge, value, problems);
+    click_gauge(gauge, value);
+}
+
+void click_gauge(GAUGEHDR* gauge, FLOAT64 value) { mouse_pass(gauge, value); }
+
+void update_gauge(GAUGEHDR* gauge, FLOAT64 value, std::vector<std::string>& problems) {
     const char* name = gauge->name != nullptr ? gauge->name : "?";
     if (gauge->callback != nullptr) {
         gauge->callback(gauge, PANEL_SERVICE_PRE_UPDATE, 0);
@@ -134,5 +141,4 @@ void exercise_gauge(GAUGEHDR* gauge, FLOAT64 value, std::vector<std::string>& pr
             element_pass(*e, value, name, problems, 0);
         }
     }
-    mouse_pass(gauge, value);
 }

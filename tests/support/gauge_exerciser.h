@@ -13,3 +13,9 @@
 // mouse rectangle. Problems found (a string past its buffer or without its
 // terminating zero) are appended, naming the gauge.
 void exercise_gauge(GAUGEHDR* gauge, FLOAT64 value, std::vector<std::string>& problems);
+
+// The two halves of a pass: the update notification and every element's
+// callbacks; every mouse function with every button and mode, and every
+// tooltip argument.
+void update_gauge(GAUGEHDR* gauge, FLOAT64 value, std::vector<std::string>& problems);
+void click_gauge(GAUGEHDR* gauge, FLOAT64 value);
