@@ -313,6 +313,41 @@ TEST_F(RealGauges, GyroCardMarkIsCentredUnderTheLubberLine) {
     }
 }
 
+// The RMI card turns about its pointers' pivot (149, 150): at each cardinal
+// heading its mark stands under the lubber line, and the ADF pointer lies
+// along the relative bearing, over the card mark heading + bearing.
+TEST_F(RealGauges, RmiCardAndPointerTurnAboutOnePivot) {
+    load({{"RMI", std::nullopt}});
+    auto yellow = [](Rgb8 p) { return p.r > 200 && p.g > 170 && p.b < 100; };
+    for (double heading : {0.0, 90.0, 180.0, 270.0}) {
+        for (double bearing : {0.0, 90.0, 225.0}) {
+            SCOPED_TRACE(std::to_string(heading) + " / " + std::to_string(bearing));
+            simulation_.set_number(84, heading);
+            simulation_.set_number(39, bearing);
+            frames(2);
+            cairo_surface_t* f = frame_of(0);
+            const double lubber = centre_x(f, 129, 169, 19, 30, lubber_orange);
+            const double mark = centre_x(f, 139, 159, 47, 55, card_ink);
+            ASSERT_FALSE(std::isnan(lubber));
+            ASSERT_FALSE(std::isnan(mark));
+            EXPECT_NEAR(mark, lubber, 1.0);
+            // The pointer's direction from the pivot, clockwise from up.
+            double sx = 0, sy = 0;
+            for (int y = 50; y < 250; ++y) {
+                for (int x = 49; x < 250; ++x) {
+                    const double dx = x - 149.0, dy = y - 150.0, r = std::hypot(dx, dy);
+                    if (r > 40 && r < 95 && yellow(pixel_at(f, x, y))) {
+                        sx += dx;
+                        sy += dy;
+                    }
+                }
+            }
+            const double angle = std::fmod(std::atan2(sx, -sy) * 180 / M_PI + 360, 360);
+            EXPECT_NEAR(std::remainder(angle - bearing, 360), 0, 3);
+        }
+    }
+}
+
 // The drum turns with the setting and shows its figures through the window
 // at (220, 127), 46 x 46.
 TEST_F(RealGauges, AltimeterDrumWindowShowsTheSetting) {
