@@ -45,7 +45,7 @@ check "bad panel" '^panelhost: bad_panel.cfg:5: gauge01 x: expected a whole numb
 
 err=$(cd "$data" && "$panelhost" scenario --panel missing_gauge.cfg --scenario basic.scenario --gauges "$module_dir" 2>&1)
 [ $? -eq 1 ] || { echo "FAILED: missing gauge exit code"; failures=$((failures + 1)); }
-check "missing gauge" '^panelhost: missing_gauge.cfg:3: gauge01: module Vantor_Instr has no gauge named "Altimeterr"$' "$err"
+check "missing gauge" '^panelhost: missing_gauge.cfg:3: gauge01: module Vantor_Instr has no gauge named "Altimeterr"; did you mean "Altimeter"\?$' "$err"
 
 err=$(cd "$data" && "$panelhost" scenario --panel panel.cfg --scenario bad.scenario --gauges "$module_dir" 2>&1)
 [ $? -eq 1 ] || { echo "FAILED: bad scenario exit code"; failures=$((failures + 1)); }
