@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -24,17 +25,20 @@ constexpr const char* THIS_MODULE = "vantor_instr";
 
 // The generic panel buttons: their strings hold click and install commands.
 const std::set<std::string> GENERIC_BUTTONS = {
-    "Invisible_Toggle",  "Radios_Toggle",      "GPS_Toggle",        "Throttle_Toggle",      "Compass_Toggle",
-    "Close_Subpanel",    "Nav_Instruments_Toggle", "Seat_Up_Toggle", "Seat_Down_Toggle",     "Landing_View_Toggle",
-    "Left_Taxi_Toggle",  "Right_Taxi_Toggle",  "Show_Yoke",         "Overhead_Toggle",      "Electricity_Toggle",
-    "Fuel_Zoom",         "ADF_Indicator_Toggle", "VOR_Indicator_Toggle",
+    "Invisible_Toggle",       "Radios_Toggle",        "GPS_Toggle",
+    "Throttle_Toggle",        "Compass_Toggle",       "Close_Subpanel",
+    "Nav_Instruments_Toggle", "Seat_Up_Toggle",       "Seat_Down_Toggle",
+    "Landing_View_Toggle",    "Left_Taxi_Toggle",     "Right_Taxi_Toggle",
+    "Show_Yoke",              "Overhead_Toggle",      "Electricity_Toggle",
+    "Fuel_Zoom",              "ADF_Indicator_Toggle", "VOR_Indicator_Toggle",
 };
 
 bool is_key_letter(char c) { return c >= 'a' && c <= 'z'; }
 
-// Where the gauges stop reading: the first comment character.
+// Where the gauges stop reading: the first comment character (or the
+// string's end, for them its first zero byte).
 std::size_t read_end(const std::string& p) {
-    const std::size_t at = p.find_first_of("/#'");
+    const std::size_t at = p.find_first_of(std::string("/#'\0", 4));
     return at == std::string::npos ? p.size() : at;
 }
 

@@ -295,7 +295,8 @@ int lint(int argc, char** argv) {
     try {
         Arguments a = parse_arguments(argc, argv);
         if (a.positional.empty() || !a.panel.empty() || !a.scenario.empty() || a.trace) {
-            throw HostError("lint expects PANEL.CFG... and the options --gauges, --module, --bitmaps (panelhost help lint)");
+            throw HostError("lint expects PANEL.CFG... and the options --gauges, --module, --bitmaps "
+                            "(panelhost help lint)");
         }
         BitmapCatalog bitmaps = bitmaps_for(a);
         Panel::Options options{a.gauge_folders, a.modules};
@@ -304,13 +305,14 @@ int lint(int argc, char** argv) {
         }
         std::vector<PanelConfig> configs;
         for (const std::string& path : a.positional) configs.push_back(PanelConfig::read(path));
-        std::size_t total = 0;
+        unsigned long total = 0;
         for (const PanelConfig& config : configs) {
-            const std::vector<LintFinding> findings = lint_panel(config, options, bitmaps);
-            for (const LintFinding& f : findings) std::printf("%s:%d: %s\n", config.path.c_str(), f.line, f.message.c_str());
-            total += findings.size();
+            for (const LintFinding& f : lint_panel(config, options, bitmaps)) {
+                std::printf("%s:%d: %s\n", config.path.c_str(), f.line, f.message.c_str());
+                ++total;
+            }
         }
-        if (total > 0) std::printf("%zu finding%s\n", total, total == 1 ? "" : "s");
+        if (total > 0) std::printf("%lu finding%s\n", total, total == 1 ? "" : "s");
         return total > 0 ? 1 : 0;
     } catch (const HostError& e) {
         std::fflush(stdout);
