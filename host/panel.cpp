@@ -1,8 +1,10 @@
 #include "host/panel.h"
 
+#include <algorithm>
 #include <filesystem>
 
 #include "host/host_error.h"
+#include "host/suggest.h"
 #include "host/text_util.h"
 
 namespace host {
@@ -30,29 +32,36 @@ Panel::~Panel() {
     simulation_.remove_key_handler(EVENT_PANEL_TOGGLE);
 }
 
+std::string Panel::module_file(const std::string& name, const Options& options, const std::string& config_path,
+                               std::string* looked_in) {
+    if (auto given = options.module_paths.find(name); given != options.module_paths.end()) {
+        return given->second;
+    }
+    std::vector<std::string> folders = options.module_folders;
+    folders.push_back(std::filesystem::path(config_path).parent_path().string());
+    if (folders.back().empty()) {
+        folders.back() = ".";
+    }
+    std::string path = ModuleLoader::find(name, folders);
+    if (path.empty() && looked_in != nullptr) {
+        looked_in->clear();
+        for (const std::string& f : folders) {
+            *looked_in += (looked_in->empty() ? "" : ", ") + f;
+        }
+    }
+    return path;
+}
+
 LoadedModule& Panel::module_for(const PanelConfig& config, const GaugePlacement& placement) {
     auto loaded = modules_.find(placement.module);
     if (loaded != modules_.end()) {
         return *loaded->second;
     }
-    std::string path;
-    if (auto given = options_.module_paths.find(placement.module); given != options_.module_paths.end()) {
-        path = given->second;
-    } else {
-        std::vector<std::string> folders = options_.module_folders;
-        folders.push_back(std::filesystem::path(config.path).parent_path().string());
-        if (folders.back().empty()) {
-            folders.back() = ".";
-        }
-        path = ModuleLoader::find(placement.module, folders);
-        if (path.empty()) {
-            std::string where;
-            for (const std::string& f : folders) {
-                where += (where.empty() ? "" : ", ") + f;
-            }
-            throw HostError(config.path, placement.line,
-                            placement.key + ": module " + excerpt(placement.module) + " not found (looked in " + where + ")");
-        }
+    std::string where;
+    const std::string path = module_file(placement.module, options_, config.path, &where);
+    if (path.empty()) {
+        throw HostError(config.path, placement.line,
+                        placement.key + ": module " + excerpt(placement.module) + " not found (looked in " + where + ")");
     }
     LoadedModule module;
     try {
@@ -104,7 +113,7 @@ void Panel::place_all(const PanelConfig& config) {
             if (header == nullptr) {
                 throw HostError(config.path, placement.line,
                                 placement.key + ": module " + excerpt(placement.module) + " has no gauge named " +
-                                    quoted(placement.gauge));
+                                    quoted(placement.gauge) + did_you_mean(placement.gauge, module.gauge_names()));
             }
             auto gauge = std::make_unique<PlacedGauge>();
             gauge->window = static_cast<int>(w);
@@ -231,6 +240,24 @@ PlacedGauge* Panel::find(const std::string& name) const {
         }
     }
     return first;
+}
+
+std::vector<std::string> Panel::placed_names() const {
+    std::vector<std::string> names;
+    for (const auto& gauge : gauges_) {
+        if (std::find(names.begin(), names.end(), gauge->placement.gauge) == names.end()) {
+            names.push_back(gauge->placement.gauge);
+        }
+    }
+    return names;
+}
+
+std::string Panel::not_placed(const std::string& name) const {
+    std::string text = "gauge " + quoted(name) + " is not placed on the panel";
+    for (const auto& [module_name, module] : modules_) {
+        if (module->gauge(name) != nullptr) return text + " (module " + module_name + " has it: place it in panel.cfg)";
+    }
+    return text + did_you_mean(name, placed_names());
 }
 
 const MouseMap& Panel::mouse_map(const PlacedGauge& gauge) const { return mouse_maps_.at(gauge.header); }

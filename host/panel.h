@@ -69,6 +69,13 @@ public:
     Panel(const Panel&) = delete;
     Panel& operator=(const Panel&) = delete;
 
+    // The file of the module a panel names: the one options.module_paths
+    // gives, else NAME.so / NAME.gau in each module folder and then the
+    // panel.cfg's folder; empty when none exists, `looked_in` then listing
+    // the folders searched.
+    static std::string module_file(const std::string& name, const Options& options, const std::string& config_path,
+                                   std::string* looked_in);
+
     // Loads the modules and installs every placed gauge; throws HostError
     // naming the configuration file and line of a missing module or gauge.
     void load(const PanelConfig& config);
@@ -88,6 +95,11 @@ public:
     // The first placement of a gauge on a visible window, else the first
     // placement; null when it is not placed.
     PlacedGauge* find(const std::string& name) const;
+    // The registered names of the placed gauges, each once, in placement order.
+    std::vector<std::string> placed_names() const;
+    // "gauge "X" is not placed on the panel" with the nearest placed names,
+    // or the note that a loaded module has it.
+    std::string not_placed(const std::string& name) const;
     bool visible(const PlacedGauge& gauge) const { return windows_[static_cast<std::size_t>(gauge.window)].visible; }
 
     const MouseMap& mouse_map(const PlacedGauge& gauge) const;

@@ -45,7 +45,7 @@ check "bad panel" '^panelhost: bad_panel.cfg:5: gauge01 x: expected a whole numb
 
 err=$(cd "$data" && "$panelhost" scenario --panel missing_gauge.cfg --scenario basic.scenario --gauges "$module_dir" 2>&1)
 [ $? -eq 1 ] || { echo "FAILED: missing gauge exit code"; failures=$((failures + 1)); }
-check "missing gauge" '^panelhost: missing_gauge.cfg:3: gauge01: module Vantor_Instr has no gauge named "Altimeterr"$' "$err"
+check "missing gauge" '^panelhost: missing_gauge.cfg:3: gauge01: module Vantor_Instr has no gauge named "Altimeterr"; did you mean "Altimeter"\?$' "$err"
 
 err=$(cd "$data" && "$panelhost" scenario --panel panel.cfg --scenario bad.scenario --gauges "$module_dir" 2>&1)
 [ $? -eq 1 ] || { echo "FAILED: bad scenario exit code"; failures=$((failures + 1)); }
@@ -84,6 +84,23 @@ out=$(LC_ALL=C.UTF-8 "$panelhost" dump Directionnal_Gyro --bitmaps "$bitmaps") |
 check "dump by default module" $'"Gyro-magnetic compass \\(Heading %1!d!\xC2\xB0' "$out"
 out=$("$panelhost" list --bitmaps "$bitmaps") || failures=$((failures + 1))
 check "list by default module" '^88 gauges$' "$out"
+
+# lint: nothing to say about the example panel; findings as FILE:LINE: and
+# exit status 1; an unreadable panel or a bad command line 2.
+examples=$(cd "$data/../../../examples" && pwd)
+out=$("$panelhost" lint "$examples/panel.cfg" --bitmaps "$bitmaps"); status=$?
+[ $status -eq 0 ] && [ -z "$out" ] || { echo "FAILED: lint of the example: status $status: $out"; failures=$((failures + 1)); }
+out=$(cd "$data" && "$panelhost" lint missing_gauge.cfg --gauges "$module_dir" --bitmaps "$bitmaps"); status=$?
+[ $status -eq 1 ] || { echo "FAILED: lint findings exit code $status"; failures=$((failures + 1)); }
+check "lint finding" '^missing_gauge.cfg:3: gauge01: module Vantor_Instr has no gauge named "Altimeterr"; did you mean "Altimeter"\?$' "$out"
+check "lint count" '^1 finding$' "$out"
+for bad in "lint $data/bad_panel.cfg" "lint $data/no_such.cfg" "lint" "lint $data/panel.cfg --scenario x" "lint --bogus"; do
+  # shellcheck disable=SC2086
+  err=$("$panelhost" $bad 2>&1 >/dev/null); status=$?
+  [ $status -eq 2 ] || { echo "FAILED: $bad: exit code $status, expected 2"; failures=$((failures + 1)); }
+done
+check "lint unreadable" '^panelhost: .*bad_panel.cfg:5: gauge01 x: expected a whole number, found "ten"$' \
+  "$("$panelhost" lint "$data/bad_panel.cfg" 2>&1)"
 
 [ $failures -eq 0 ] && echo "all panelhost checks passed"
 exit $failures

@@ -92,7 +92,7 @@ grep -q 'has no gauge named "Bendix_DMEE"' "$work/err" || fail "unknown --gauge:
 if "$program" render --panel "$examples/panel.cfg" --out "$work/h.png" --hover Airsped 10 10 2> "$work/err"; then
   fail "misspelt --hover accepted"
 fi
-grep -q -- "--hover Airsped: no such gauge on the panel" "$work/err" || fail "--hover: $(cat "$work/err")"
+grep -q -- '--hover Airsped: gauge "Airsped" is not placed on the panel; did you mean "Airspeed"?' "$work/err" || fail "--hover: $(cat "$work/err")"
 
 # A window background that cannot be read, and a font that is missing, are
 # told; the picture is still drawn.
