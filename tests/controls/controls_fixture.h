@@ -13,6 +13,11 @@
 class ControlsTest : public PlatformTest {
 protected:
     void SetUp() override { ASSERT_TRUE(module.ok()); }
+    // What a test installed is killed, as the host does, so that its sound
+    // objects are released.
+    void TearDown() override {
+        for (GAUGEHDR* g : installed_) send_service(g, PANEL_SERVICE_PRE_KILL);
+    }
 
     GAUGEHDR* gauge(const char* name) {
         GAUGEHDR* g = module.gauge(name);
@@ -20,7 +25,10 @@ protected:
         return g;
     }
     // Pre-install with the module's own handle, so that sounds load.
-    void install(GAUGEHDR* g) { pre_install(g, nullptr, module.handle()); }
+    void install(GAUGEHDR* g) {
+        pre_install(g, nullptr, module.handle());
+        installed_.push_back(g);
+    }
 
     // An icon's value as the host sees it: its variable refreshed, then its
     // callback (or the variable itself without one).
@@ -62,4 +70,7 @@ protected:
 
     LoadedModule module;
     FakeHost host{module.imports()};
+
+private:
+    std::vector<GAUGEHDR*> installed_;
 };

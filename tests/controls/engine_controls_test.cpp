@@ -74,7 +74,7 @@ TEST_F(ControlsTest, StarterAndPrimerShowTheSimulationAndSendByTheirRectangles) 
         const auto rows = child_rows(g);
         ASSERT_EQ(rows.size(), 1u);
         EXPECT_EQ(g->mouse_rects[rows[0]].mouse_flags, HELD);
-        EXPECT_EQ(g->mouse_rects[rows[0]].function, nullptr);
+        EXPECT_EQ(+g->mouse_rects[rows[0]].function, nullptr);
     }
     auto area = [](GAUGEHDR* g) -> const MOUSERECT& { return g->mouse_rects[child_rows(g)[0]]; };
     EXPECT_EQ(area(starter).event_id, 0x102FCu);
