@@ -75,13 +75,14 @@ AudioOutput::~AudioOutput() {
 }
 
 void AudioOutput::frame() {
-    if (!recording_) {
+    if (!recording_ && !listener_) {
         vantor_platform_mix(nullptr, SAMPLES_PER_FRAME, AUDIO_RATE);
         return;
     }
-    const std::size_t at = samples_.size();
-    samples_.resize(at + SAMPLES_PER_FRAME, 0);
-    vantor_platform_mix(samples_.data() + at, SAMPLES_PER_FRAME, AUDIO_RATE);
+    std::int16_t mixed[SAMPLES_PER_FRAME] = {};
+    vantor_platform_mix(mixed, SAMPLES_PER_FRAME, AUDIO_RATE);
+    if (recording_) samples_.insert(samples_.end(), mixed, mixed + SAMPLES_PER_FRAME);
+    if (listener_) listener_(mixed, SAMPLES_PER_FRAME);
 }
 
 #endif

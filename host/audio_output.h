@@ -5,7 +5,9 @@
 // provides the main window the module's sound engine looks for.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -22,8 +24,11 @@ public:
     AudioOutput(const AudioOutput&) = delete;
     AudioOutput& operator=(const AudioOutput&) = delete;
 
-    // One frame of sound passes.
+    // One frame of sound passes: the only place where the mixer advances.
     void frame();
+    // Called with each frame's mixed samples (a viewer plays them).
+    using Listener = std::function<void(const std::int16_t* samples, std::size_t count)>;
+    void set_listener(Listener listener) { listener_ = std::move(listener); }
     // Keep the mixed samples from now on.
     void start_recording() { recording_ = true; }
     const std::vector<std::int16_t>& recorded() const { return samples_; }
@@ -33,6 +38,7 @@ public:
 private:
     bool recording_ = false;
     std::vector<std::int16_t> samples_;
+    Listener listener_;
     void* window_ = nullptr;
 };
 

@@ -93,6 +93,16 @@ int LoadedModule::gauge_count() const {
     return count;
 }
 
+std::vector<std::string> LoadedModule::gauge_names() const {
+    std::vector<std::string> names;
+    if (linkage_ != nullptr) {
+        for (GAUGEHDR* const* g = linkage_->gauges; *g != nullptr; ++g) {
+            if ((*g)->name != nullptr) names.emplace_back((*g)->name);
+        }
+    }
+    return names;
+}
+
 void LoadedModule::unload() {
     if (handle_ == nullptr) {
         return;
@@ -162,6 +172,22 @@ std::string ModuleLoader::find(const std::string& name, const std::vector<std::s
         }
     }
     return {};
+}
+
+std::string ModuleLoader::beside_program(const std::string& built) {
+    namespace fs = std::filesystem;
+    if (built.empty()) return {};
+    std::error_code error;
+#if !defined(_WIN32)
+    fs::path folder = fs::read_symlink("/proc/self/exe", error).parent_path();
+    for (int up = 0; !error && up < 3 && !folder.empty(); ++up, folder = folder.parent_path()) {
+        fs::path candidate = folder / fs::path(built).filename();
+        if (fs::is_regular_file(candidate, error)) return candidate.string();
+        error.clear();
+    }
+    error.clear();
+#endif
+    return fs::is_regular_file(built, error) ? built : std::string();
 }
 
 }  // namespace host

@@ -30,6 +30,8 @@ public:
     // The gauge registered under `name`, or null.
     GAUGEHDR* gauge(const std::string& name) const;
     int gauge_count() const;
+    // Every registered name, in table order.
+    std::vector<std::string> gauge_names() const;
 
     void unload();
 
@@ -49,6 +51,11 @@ public:
     // Looks for NAME.so / NAME.gau (Windows: NAME.gau / NAME.dll) in each
     // folder in turn; empty when none exists.
     static std::string find(const std::string& name, const std::vector<std::string>& folders);
+    // The module a command uses when it names none: a file named as
+    // `built` in the running program's folder or one of the two above it
+    // (where a build puts it), else `built` itself (the build's path) if it
+    // exists; empty when neither does.
+    static std::string beside_program(const std::string& built);
 };
 
 }  // namespace host

@@ -1,8 +1,10 @@
 #include "host/panel.h"
 
+#include <algorithm>
 #include <filesystem>
 
 #include "host/host_error.h"
+#include "host/suggest.h"
 #include "host/text_util.h"
 
 namespace host {
@@ -104,7 +106,7 @@ void Panel::place_all(const PanelConfig& config) {
             if (header == nullptr) {
                 throw HostError(config.path, placement.line,
                                 placement.key + ": module " + excerpt(placement.module) + " has no gauge named " +
-                                    quoted(placement.gauge));
+                                    quoted(placement.gauge) + did_you_mean(placement.gauge, module.gauge_names()));
             }
             auto gauge = std::make_unique<PlacedGauge>();
             gauge->window = static_cast<int>(w);
@@ -231,6 +233,24 @@ PlacedGauge* Panel::find(const std::string& name) const {
         }
     }
     return first;
+}
+
+std::vector<std::string> Panel::placed_names() const {
+    std::vector<std::string> names;
+    for (const auto& gauge : gauges_) {
+        if (std::find(names.begin(), names.end(), gauge->placement.gauge) == names.end()) {
+            names.push_back(gauge->placement.gauge);
+        }
+    }
+    return names;
+}
+
+std::string Panel::not_placed(const std::string& name) const {
+    std::string text = "gauge " + quoted(name) + " is not placed on the panel";
+    for (const auto& [module_name, module] : modules_) {
+        if (module->gauge(name) != nullptr) return text + " (module " + module_name + " has it: place it in panel.cfg)";
+    }
+    return text + did_you_mean(name, placed_names());
 }
 
 const MouseMap& Panel::mouse_map(const PlacedGauge& gauge) const { return mouse_maps_.at(gauge.header); }

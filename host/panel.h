@@ -88,6 +88,11 @@ public:
     // The first placement of a gauge on a visible window, else the first
     // placement; null when it is not placed.
     PlacedGauge* find(const std::string& name) const;
+    // The registered names of the placed gauges, each once, in placement order.
+    std::vector<std::string> placed_names() const;
+    // "gauge "X" is not placed on the panel" with the nearest placed names,
+    // or the note that a loaded module has it.
+    std::string not_placed(const std::string& name) const;
     bool visible(const PlacedGauge& gauge) const { return windows_[static_cast<std::size_t>(gauge.window)].visible; }
 
     const MouseMap& mouse_map(const PlacedGauge& gauge) const;

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "host/bitmap_catalog.h"
+#include "host/command_help.h"
 #include "host/gauge_report.h"
 #include "host/host_error.h"
 #include "host/module_loader.h"
@@ -19,6 +20,7 @@
 #include "host/scenario.h"
 #include "host/service_table.h"
 #include "host/simulation.h"
+#include "host/suggest.h"
 #include "host/text_util.h"
 #ifdef VANTOR_HAS_RENDER
 #include "host/render/render_commands.h"
@@ -40,13 +42,84 @@ namespace {
 
 using namespace host;
 
-constexpr const char* USAGE =
-    "usage:\n"
-    "  panelhost list [MODULE] [--bitmaps FILE]\n"
-    "  panelhost dump [MODULE] GAUGE [--bitmaps FILE]\n"
-    "  panelhost scenario --panel PANEL.CFG --scenario FILE [--gauges DIR]... [--module NAME=FILE]...\n"
-    "            [--bitmaps FILE] [--trace]\n"
-    "  panelhost --version\n";
+const std::vector<CommandHelp> CORE_COMMANDS = {
+    {"list", "  panelhost list [MODULE] [--bitmaps FILE]\n",
+     "list the module's gauges: registered name, width in mm, callback, bitmap size",
+     "MODULE: the module file; without it, the module built beside panelhost (the\n"
+     "first line says which file was read).\n"
+     "  --bitmaps FILE      the bitmap size table (default: the source tree's resources/bitmaps.tsv)\n"},
+    {"dump", "  panelhost dump [MODULE] GAUGE [--bitmaps FILE]\n",
+     "print one gauge's element tree and mouse rectangles",
+     "MODULE: the module file; without it, the module built beside panelhost.\n"
+     "GAUGE: a registered name (panelhost list shows them).\n"
+     "  --bitmaps FILE      the bitmap size table\n"},
+    {"scenario",
+     "  panelhost scenario --panel PANEL.CFG --scenario FILE [--gauges DIR]... [--module NAME=FILE]...\n"
+     "            [--bitmaps FILE] [--trace]\n",
+     "run a scenario against a panel and print what it shows",
+     "Loads the panel, runs the scenario's commands (docs/scenarios.md) and prints what\n"
+     "they show, then the key-event log, the window changes and any warnings.\n\n"
+     "  --panel PANEL.CFG   the panel to load\n"
+     "  --scenario FILE     the timeline to run\n"
+     "  --gauges DIR        look for modules named by panel.cfg in DIR (repeatable)\n"
+     "  --module NAME=FILE  the module panel.cfg calls NAME is FILE\n"
+     "                      (without either: the module built beside panelhost; the\n"
+     "                      panel.cfg's folder is always searched too)\n"
+     "  --bitmaps FILE      the bitmap size table\n"
+     "  --trace             also list the host's notifications to the gauges\n"},
+};
+
+const std::vector<CommandHelp> OWN_COMMANDS = {
+    {"help", "  panelhost help [COMMAND]\n", "this text, or one command's options", ""},
+    {"--version", "  panelhost --version\n", "the program's version", ""},
+};
+
+// Every command, in the order the usage lists them.
+const std::vector<CommandHelp>& commands() {
+    static const std::vector<CommandHelp> all = [] {
+        std::vector<CommandHelp> c = CORE_COMMANDS;
+#ifdef VANTOR_HAS_RENDER
+        const auto& drawing = host::render::render_command_help();
+        c.insert(c.end(), drawing.begin(), drawing.end());
+#endif
+        c.insert(c.end(), OWN_COMMANDS.begin(), OWN_COMMANDS.end());
+        return c;
+    }();
+    return all;
+}
+
+std::string usage() {
+    std::string text = usage_text("panelhost", commands());
+#ifdef VANTOR_HAS_RENDER
+    text += "The panel can also be tried interactively: panelview PANEL.CFG (panelview --help).\n";
+#endif
+    return text;
+}
+
+std::vector<std::string> command_names() {
+    std::vector<std::string> names;
+    for (const CommandHelp& c : commands()) names.push_back(c.name);
+    return names;
+}
+
+// "help" and "help COMMAND".
+int help(const std::vector<std::string>& words) {
+    if (words.empty()) {
+        std::fputs(usage().c_str(), stdout);
+        return 0;
+    }
+    for (const CommandHelp& c : commands()) {
+        if (words[0] != c.name) continue;
+        std::string text = command_help_text(c);
+#ifdef VANTOR_HAS_RENDER
+        if (host::render::is_render_command(c.name)) text += std::string("\n") + host::render::render_shared_options();
+#endif
+        std::fputs(text.c_str(), stdout);
+        return 0;
+    }
+    throw HostError("help: no command " + quoted(words[0]) + did_you_mean(words[0], command_names()) +
+                    " (panelhost help lists them)");
+}
 
 struct Arguments {
     std::vector<std::string> positional;
@@ -63,7 +136,7 @@ Arguments parse_arguments(int argc, char** argv) {
     for (int i = 2; i < argc; ++i) {
         std::string arg = argv[i];
         auto value = [&]() -> std::string {
-            if (i + 1 >= argc) throw HostError(arg + " needs a value\n" + USAGE);
+            if (i + 1 >= argc) throw HostError(arg + " needs a value (panelhost help " + std::string(argv[1]) + ")");
             return argv[++i];
         };
         if (arg == "--panel") a.panel = value();
@@ -77,7 +150,10 @@ Arguments parse_arguments(int argc, char** argv) {
             if (eq == std::string::npos || eq == 0) throw HostError("--module expects NAME=FILE, found " + excerpt(v));
             a.modules[v.substr(0, eq)] = v.substr(eq + 1);
         } else if (arg.rfind("--", 0) == 0) {
-            throw HostError("unknown option " + excerpt(arg) + "\n" + USAGE);
+            static const std::vector<std::string> known = {"--panel", "--scenario", "--bitmaps", "--gauges", "--trace",
+                                                           "--module"};
+            throw HostError("unknown option " + excerpt(arg) + did_you_mean(arg, known) + " (panelhost help " +
+                            std::string(argv[1]) + ")");
         } else {
             a.positional.push_back(arg);
         }
@@ -85,11 +161,20 @@ Arguments parse_arguments(int argc, char** argv) {
     return a;
 }
 
+// The module of this build: beside the program, else where the build put it.
+std::string built_module() { return ModuleLoader::beside_program(VANTOR_DEFAULT_MODULE); }
+
 // MODULE as given, else the module of this build.
-std::string module_or_default(const std::vector<std::string>& positional, std::size_t given_when, const char* usage) {
+std::string module_or_default(const std::vector<std::string>& positional, std::size_t given_when,
+                              const char* command, const char* expected) {
     if (positional.size() == given_when) return positional.front();
-    if (positional.size() + 1 == given_when && std::strlen(VANTOR_DEFAULT_MODULE) != 0) return VANTOR_DEFAULT_MODULE;
-    throw HostError(std::string(usage) + USAGE);
+    if (positional.size() + 1 == given_when) {
+        std::string built = built_module();
+        if (!built.empty()) return built;
+        throw HostError(std::string(command) + ": no MODULE given, and no module is built beside panelhost");
+    }
+    throw HostError(std::string(command) + " expects " + expected + ", found " + std::to_string(positional.size()) +
+                    " word" + (positional.size() == 1 ? "" : "s") + " (panelhost help " + command + ")");
 }
 
 BitmapCatalog bitmaps_for(const Arguments& a) {
@@ -120,9 +205,11 @@ struct ProbedModule {
 };
 
 int list(const Arguments& a) {
-    const std::string module = module_or_default(a.positional, 1, "list needs MODULE\n");
+    const std::string module = module_or_default(a.positional, 1, "list", "[MODULE]");
     BitmapCatalog bitmaps = bitmaps_for(a);
     ProbedModule probe(module);
+    std::printf("module %s%s\n", std::filesystem::absolute(module).lexically_normal().string().c_str(),
+                a.positional.empty() ? " (the module built beside panelhost)" : "");
     int position = 0;
     for (GAUGEHDR* const* g = probe.module.linkage().gauges; *g != nullptr; ++g, ++position) {
         GAUGEHDR& gauge = **g;
@@ -140,13 +227,14 @@ int list(const Arguments& a) {
 }
 
 int dump(const Arguments& a) {
-    const std::string module = module_or_default(a.positional, 2, "dump needs MODULE and GAUGE\n");
+    const std::string module = module_or_default(a.positional, 2, "dump", "[MODULE] GAUGE");
     const std::string& name = a.positional.back();
     BitmapCatalog bitmaps = bitmaps_for(a);
     ProbedModule probe(module);
     GAUGEHDR* gauge = probe.module.gauge(name);
     if (gauge == nullptr) {
-        throw HostError("module " + module + " has no gauge named " + quoted(name));
+        throw HostError("module " + module + " has no gauge named " + quoted(name) +
+                        did_you_mean(name, probe.module.gauge_names()) + " (panelhost list shows them)");
     }
     std::printf("%s: %u mm, callback %s\n", gauge->name, static_cast<unsigned>(gauge->size_x_mm),
                 gauge->callback != nullptr ? "yes" : "no");
@@ -157,7 +245,9 @@ int dump(const Arguments& a) {
 
 int scenario(const Arguments& a) {
     if (a.panel.empty() || a.scenario.empty() || !a.positional.empty()) {
-        throw HostError(std::string("scenario needs --panel and --scenario\n") + USAGE);
+        throw HostError("scenario needs --panel and --scenario" +
+                        std::string(a.positional.empty() ? "" : ", and takes no " + quoted(a.positional[0])) +
+                        " (panelhost help scenario)");
     }
     BitmapCatalog bitmaps = bitmaps_for(a);
     PanelConfig config = PanelConfig::read(a.panel);
@@ -166,8 +256,8 @@ int scenario(const Arguments& a) {
     Panel::Options options;
     options.module_folders = a.gauge_folders;
     options.module_paths = a.modules;
-    if (options.module_folders.empty() && options.module_paths.empty() && std::strlen(VANTOR_DEFAULT_MODULE) != 0) {
-        options.module_folders.push_back(std::filesystem::path(VANTOR_DEFAULT_MODULE).parent_path().string());
+    if (options.module_folders.empty() && options.module_paths.empty() && !built_module().empty()) {
+        options.module_folders.push_back(std::filesystem::path(built_module()).parent_path().string());
     }
     Panel panel(simulation, bitmaps, options);
     panel.load(config);
@@ -196,10 +286,7 @@ int scenario(const Arguments& a) {
 
 int main(int argc, char** argv) {
     if (argc < 2) {
-        std::fputs(USAGE, stderr);
-#ifdef VANTOR_HAS_RENDER
-        std::fputs(host::render::RENDER_USAGE, stderr);
-#endif
+        std::fputs(usage().c_str(), stderr);
         return 2;
     }
     std::string command = argv[1];
@@ -210,17 +297,26 @@ int main(int argc, char** argv) {
             std::printf("panelhost %s\n", VANTOR_VERSION);
             return 0;
         }
+        if (command == "--help" || command == "-h" || command == "help") {
+            return help(std::vector<std::string>(argv + 2, argv + argc));
+        }
+        for (int i = 2; i < argc; ++i) {
+            if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) return help({command});
+        }
 #ifdef VANTOR_HAS_RENDER
         // render, run, gallery, sheet: the drawing commands (host/render).
         if (host::render::is_render_command(command)) {
             return host::render::run_render_command(command, std::vector<std::string>(argv + 2, argv + argc));
         }
 #endif
-        Arguments a = parse_arguments(argc, argv);
-        if (command == "list") return list(a);
-        if (command == "dump") return dump(a);
-        if (command == "scenario") return scenario(a);
-        std::fprintf(stderr, "panelhost: unknown command %s\n%s", excerpt(command).c_str(), USAGE);
+        if (command == "list" || command == "dump" || command == "scenario") {
+            Arguments a = parse_arguments(argc, argv);
+            if (command == "list") return list(a);
+            if (command == "dump") return dump(a);
+            return scenario(a);
+        }
+        std::fprintf(stderr, "panelhost: unknown command %s%s (panelhost --help lists the commands)\n",
+                     host::quoted(command).c_str(), did_you_mean(command, command_names()).c_str());
         return 2;
     } catch (const HostError& e) {
         std::cout.flush();

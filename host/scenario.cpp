@@ -135,18 +135,36 @@ void Scenario::run(Panel& panel, std::ostream& out) const {
 
 Scenario::Outcome Scenario::run_commands(Panel& panel, std::ostream& out, const std::function<void()>& on_frame,
                                          const std::function<bool()>& stop) const {
-    Progress progress{on_frame, stop};
-    Outcome outcome;
-    for (const Command& command : commands_) {
-        if (command.verb != "wait" && command.verb != "at") progress.commands_unshown = true;
-        if (!execute(command, panel, out, progress)) {
-            outcome.commands_unshown = progress.commands_unshown;
-            return outcome;
-        }
+    Player player(*this, panel, out);
+    while (player.run_due()) {
+        if (stop()) return {false, player.commands_unshown()};
+        player.frame();
+        on_frame();
     }
-    outcome.reached_end = true;
-    outcome.commands_unshown = progress.commands_unshown;
-    return outcome;
+    return {true, player.commands_unshown()};
+}
+
+bool Scenario::Player::run_due() {
+    while (frames_due_ == 0) {
+        if (next_ >= scenario_.commands_.size()) return false;
+        const Command& command = scenario_.commands_[next_++];
+        if (command.verb != "wait" && command.verb != "at") commands_unshown_ = true;
+        frames_due_ = scenario_.execute(command, panel_, out_, *this);
+    }
+    return true;
+}
+
+void Scenario::Player::frame() {
+    panel_.frame();
+    --frames_due_;
+    ++frames_;
+    commands_unshown_ = false;
+}
+
+bool Scenario::Player::step() {
+    if (!run_due()) return false;
+    frame();
+    return true;
 }
 
 void Scenario::report(Panel& panel, std::ostream& out) const {
@@ -170,7 +188,7 @@ void Scenario::report(Panel& panel, std::ostream& out) const {
     }
 }
 
-bool Scenario::execute(const Command& c, Panel& panel, std::ostream& out, Progress& progress) const {
+long Scenario::execute(const Command& c, Panel& panel, std::ostream& out, Player& player) const {
     Simulation& sim = panel.simulation();
     auto fail = [&](const std::string& what) -> HostError { return HostError(path_, c.line, what); };
     auto warn = [&](const std::string& what) {
@@ -183,7 +201,7 @@ bool Scenario::execute(const Command& c, Panel& panel, std::ostream& out, Progre
     };
     auto gauge_of = [&](const std::string& name) -> PlacedGauge& {
         PlacedGauge* g = panel.find(name);
-        if (g == nullptr) throw fail("gauge " + excerpt(name) + " is not placed on the panel");
+        if (g == nullptr) throw fail(panel.not_placed(name));
         return *g;
     };
     auto point_of = [&](const std::string& x, const std::string& y) -> PIXPOINT {
@@ -198,13 +216,6 @@ bool Scenario::execute(const Command& c, Panel& panel, std::ostream& out, Progre
         if (!n) throw fail("expected a panel name or number, found " + excerpt(arg));
         return static_cast<int>(*n);
     };
-    auto one_frame = [&] {
-        if (progress.stop()) return false;
-        panel.frame();
-        progress.commands_unshown = false;
-        progress.on_frame();
-        return true;
-    };
     auto named = [&](std::size_t from) {
         std::string name;
         for (std::size_t i = from; i < c.args.size(); ++i) name += (i > from ? " " : "") + c.args[i];
@@ -213,15 +224,11 @@ bool Scenario::execute(const Command& c, Panel& panel, std::ostream& out, Progre
     auto stamp = [&]() { return "[frame " + std::to_string(sim.frame()) + "] "; };
 
     if (c.verb == "wait") {
-        for (long n = frames_of(c.args[0], path_, c.line); n > 0; --n) {
-            if (!one_frame()) return false;
-        }
+        return frames_of(c.args[0], path_, c.line);
     } else if (c.verb == "at") {
         long target = frames_of(c.args[0], path_, c.line);
         if (target < sim.frame()) throw fail("frame " + std::to_string(target) + " has already passed");
-        while (sim.frame() < target) {
-            if (!one_frame()) return false;
-        }
+        return target - sim.frame();
     } else if (c.verb == "set") {
         if (c.args[0].rfind("A:", 0) == 0) {
             std::vector<std::string> parts(c.args.begin(), c.args.end() - 1);
@@ -233,7 +240,7 @@ bool Scenario::execute(const Command& c, Panel& panel, std::ostream& out, Progre
                 warn("set " + name + ": the simulation has no variable named " + name.substr(2) + "; it is made all the same");
             }
             sim.set_named(name.substr(2), *v);
-            return true;
+            return 0;
         }
         if (c.args.size() != 2) throw fail("expected: set TOKEN VALUE");
         UINT32 token = token_of(c.args[0]);
@@ -256,7 +263,7 @@ bool Scenario::execute(const Command& c, Panel& panel, std::ostream& out, Progre
             auto v = sim.named(name);
             if (!v) throw fail("no named variable " + excerpt(name));
             out << stamp() << "A:" << name << " = " << v->value << " " << v->unit << "\n";
-            return true;
+            return 0;
         }
         UINT32 token = token_of(c.args[0]);
         if (sim.is_packed(token)) {
@@ -326,11 +333,11 @@ bool Scenario::execute(const Command& c, Panel& panel, std::ostream& out, Progre
         for (const std::string& line : describe_receivers(sim)) out << stamp() << line << "\n";
     } else if (c.verb == "log") {
         const auto& events = sim.key_log().events();
-        for (; progress.printed_events < events.size(); ++progress.printed_events) {
-            out << stamp() << "key " << KeyEventLog::format(events[progress.printed_events]) << "\n";
+        for (; player.printed_events_ < events.size(); ++player.printed_events_) {
+            out << stamp() << "key " << KeyEventLog::format(events[player.printed_events_]) << "\n";
         }
     }
-    return true;
+    return 0;
 }
 
 }  // namespace host

@@ -44,16 +44,42 @@ public:
     void report(Panel& panel, std::ostream& out) const;
 
     const std::vector<Command>& commands() const { return commands_; }
+    const std::string& path() const { return path_; }
+
+    // Plays a scenario one frame at a time, for a caller that owns the clock
+    // (run_commands, the viewer). The scenario must outlive it.
+    class Player {
+    public:
+        Player(const Scenario& scenario, Panel& panel, std::ostream& out)
+            : scenario_(scenario), panel_(panel), out_(out) {}
+        // Runs the commands due before the next frame; false when the
+        // scenario has ended (no frame of it is left). Throws HostError
+        // naming the file and line of a command that cannot run.
+        bool run_due();
+        // Runs the commands due, then one frame; false, and no frame, at the end.
+        bool step();
+        bool ended() const { return next_ >= scenario_.commands_.size() && frames_due_ == 0; }
+        bool commands_unshown() const { return commands_unshown_; }
+        // Frames run by the scenario so far.
+        long frames() const { return frames_; }
+
+    private:
+        friend class Scenario;
+        void frame();
+
+        const Scenario& scenario_;
+        Panel& panel_;
+        std::ostream& out_;
+        std::size_t next_ = 0;     // the next command
+        long frames_due_ = 0;      // frames of the current wait or at still to run
+        long frames_ = 0;
+        std::size_t printed_events_ = 0;
+        bool commands_unshown_ = false;
+    };
 
 private:
-    struct Progress {
-        const std::function<void()>& on_frame;
-        const std::function<bool()>& stop;
-        std::size_t printed_events = 0;
-        bool commands_unshown = false;
-    };
-    // False when stopped during a wait.
-    bool execute(const Command& command, Panel& panel, std::ostream& out, Progress& progress) const;
+    // Runs one command; returns the frames it asks to run (wait, at).
+    long execute(const Command& command, Panel& panel, std::ostream& out, Player& player) const;
 
     std::string path_;
     std::vector<Command> commands_;

@@ -17,46 +17,81 @@
 #include "host/module_loader.h"
 #include "host/panel_config.h"
 #include "host/render/panel_renderer.h"
+#include "host/render/panel_session.h"
 #include "host/scenario.h"
+#include "host/suggest.h"
 #include "host/text_util.h"
-
-#ifndef VANTOR_DEFAULT_MODULE
-#define VANTOR_DEFAULT_MODULE ""
-#endif
-#ifndef VANTOR_DEFAULT_BITMAP_TABLE
-#define VANTOR_DEFAULT_BITMAP_TABLE ""
-#endif
 
 namespace fs = std::filesystem;
 
 namespace host::render {
 
-const char* const RENDER_USAGE =
-    "  panelhost render --panel PANEL.CFG [--scenario FILE] [--at SECONDS] --out FILE.png\n"
-    "            [--hover GAUGE X Y] [--open-all] [--gauges DIR]... [--module NAME=FILE]...\n"
-    "            [--bitmaps FILE] [--resources DIR]\n"
-    "  panelhost render --gauge NAME [--scale N] [--panel PANEL.CFG [--scenario FILE] [--at SECONDS]]\n"
-    "            --out FILE.png ...\n"
-    "  panelhost run --panel PANEL.CFG --scenario FILE [--frames DIR] [--every N] [--audio FILE.wav]\n"
-    "            [--open-all] ...\n"
-    "  panelhost gallery [MODULE] --out FILE.png [--resources DIR] [--bitmaps FILE]\n"
-    "  panelhost sheet [MODULE] [--out FILE.md] [--resources DIR]\n";
+namespace {
+
+constexpr const char* SHARED_OPTIONS =
+    "Where the modules and bitmaps come from:\n"
+    "  --gauges DIR        look for modules named by panel.cfg in DIR (repeatable)\n"
+    "  --module NAME=FILE  the module panel.cfg calls NAME is FILE\n"
+    "                      (without either: the module built beside panelhost; the\n"
+    "                      panel.cfg's folder is always searched too)\n"
+    "  --bitmaps FILE      the bitmap size table (default: resources/bitmaps.tsv)\n"
+    "  --resources DIR     the module's bitmaps (default: NAME.resources/bitmap beside it)\n";
+
+}  // namespace
+
+const std::vector<CommandHelp>& render_command_help() {
+    static const std::vector<CommandHelp> help = {
+        {"render",
+         "  panelhost render --panel PANEL.CFG [--scenario FILE] [--at SECONDS] --out FILE.png\n"
+         "            [--hover GAUGE X Y] [--open-all] [--gauges DIR]... [--module NAME=FILE]...\n"
+         "            [--bitmaps FILE] [--resources DIR]\n"
+         "  panelhost render --gauge NAME [--scale N] [--panel PANEL.CFG [--scenario FILE] [--at SECONDS]]\n"
+         "            --out FILE.png ...\n",
+         "draw the panel's open windows, or one gauge enlarged, into a PNG",
+         "Runs the scenario (18 frames a second) to its end, or to --at SECONDS, and draws\n"
+         "every open window: the first on top, the others side by side below it.\n\n"
+         "  --panel PANEL.CFG   the panel to load\n"
+         "  --scenario FILE     a timeline of values and clicks (docs/scenarios.md)\n"
+         "  --at SECONDS        draw that moment of the scenario (at most 86400)\n"
+         "  --out FILE.png      where the picture goes\n"
+         "  --hover GAUGE X Y   draw the tooltip shown with the pointer at X, Y of the gauge's bitmap\n"
+         "  --open-all          open every window that has an ident first\n"
+         "  --gauge NAME        draw that gauge alone (with --panel: its first placement)\n"
+         "  --scale N           ... at N times its bitmap's size (up to 16)\n"},
+        {"run",
+         "  panelhost run --panel PANEL.CFG --scenario FILE [--frames DIR] [--every N] [--audio FILE.wav]\n"
+         "            [--open-all] ...\n",
+         "run a scenario and write every frame as a PNG, and/or its sound as a WAVE file",
+         "Prints what the scenario shows, as `scenario` does.\n\n"
+         "  --frames DIR        write DIR/frame_NNNNN.png after each frame\n"
+         "  --every N           ... only every Nth frame\n"
+         "  --audio FILE.wav    record the module's sounds (mono, 16-bit, 22050 Hz)\n"
+         "  --open-all, --hover GAUGE X Y as for render\n"},
+        {"gallery", "  panelhost gallery [MODULE] --out FILE.png [--resources DIR] [--bitmaps FILE]\n",
+         "draw every gauge of the module once, named",
+         "MODULE: the module file; without it, the module built beside panelhost.\n"},
+        {"sheet", "  panelhost sheet [MODULE] [--out FILE.md] [--resources DIR]\n",
+         "write the panel author's sheet: every gauge's name, size and a panel.cfg line",
+         "Writes Markdown to FILE.md, or to standard output without --out.\n"
+         "MODULE: the module file; without it, the module built beside panelhost.\n"},
+    };
+    return help;
+}
+
+const char* render_shared_options() { return SHARED_OPTIONS; }
 
 namespace {
 
 // A gauge drawn alone is at most this many times its bitmap's size.
 constexpr double MAX_GAUGE_SCALE = 16.0;
 
-struct Options {
+struct Options : SessionOptions {
     std::vector<std::string> positional;
-    std::string panel, scenario, out, frames, audio, bitmaps, resources, gauge;
+    std::string panel, scenario, out, frames, audio, gauge;
     std::optional<double> at;
     double scale = 1.0;
     long every = 1;
     std::optional<Hover> hover;
-    bool open_all = false;
-    std::vector<std::string> gauge_folders;
-    std::map<std::string, std::string> modules;
 };
 
 Options parse(const std::vector<std::string>& args) {
@@ -118,7 +153,10 @@ Options parse(const std::vector<std::string>& args) {
             if (eq == std::string::npos || eq == 0) throw HostError("--module expects NAME=FILE, found " + excerpt(v));
             o.modules[v.substr(0, eq)] = v.substr(eq + 1);
         } else if (arg.rfind("--", 0) == 0) {
-            throw HostError("unknown option " + excerpt(arg));
+            static const std::vector<std::string> known = {
+                "--panel", "--scenario", "--out", "--frames", "--audio", "--bitmaps", "--resources", "--gauges",
+                "--open-all", "--gauge", "--scale", "--at", "--every", "--hover", "--module"};
+            throw HostError("unknown option " + excerpt(arg) + did_you_mean(arg, known));
         } else {
             o.positional.push_back(arg);
         }
@@ -126,91 +164,13 @@ Options parse(const std::vector<std::string>& args) {
     return o;
 }
 
-BitmapCatalog catalog(const Options& o) {
-    if (!o.bitmaps.empty()) return BitmapCatalog::read(o.bitmaps);
-    std::error_code error;
-    const std::string table = VANTOR_DEFAULT_BITMAP_TABLE;
-    if (!table.empty() && fs::is_regular_file(table, error)) return BitmapCatalog::read(table);
-    return {};
+using Session = PanelSession;
+
+void check_hover(const Session& s, const Options& o) {
+    if (o.hover && s.panel->find(o.hover->gauge) == nullptr) {
+        throw HostError("--hover " + o.hover->gauge + ": " + s.panel->not_placed(o.hover->gauge));
+    }
 }
-
-// The module's bitmaps lie beside it in NAME.resources/bitmap.
-std::string resources_for(const Options& o, const std::string& module_path) {
-    if (!o.resources.empty()) return o.resources;
-    fs::path p(module_path);
-    return (p.parent_path() / (p.stem().string() + ".resources") / "bitmap").string();
-}
-
-std::string default_module() {
-    const std::string m = VANTOR_DEFAULT_MODULE;
-    if (m.empty()) throw HostError("no module given and none built in");
-    return m;
-}
-
-// A loaded panel and its renderer, as the commands use them.
-struct Session {
-    Simulation simulation;
-    BitmapCatalog sizes;
-    PanelConfig config;
-    std::unique_ptr<Panel> panel;
-    std::unique_ptr<BitmapStore> bitmaps;
-    FontBook fonts;
-    std::unique_ptr<PanelRenderer> renderer;
-
-    void open(const Options& o, PanelConfig c, const std::string& background_folder) {
-        sizes = catalog(o);
-        config = std::move(c);
-        Panel::Options options;
-        options.module_folders = o.gauge_folders;
-        options.module_paths = o.modules;
-        if (options.module_folders.empty() && options.module_paths.empty()) {
-            options.module_folders.push_back(fs::path(default_module()).parent_path().string());
-        }
-        panel = std::make_unique<Panel>(simulation, sizes, options);
-        panel->load(config);
-        std::string module_path = default_module();
-        if (!panel->gauges().empty() && panel->gauges().front()->module != nullptr) {
-            module_path = panel->gauges().front()->module->path();
-        }
-        bitmaps = std::make_unique<BitmapStore>(resources_for(o, module_path));
-        std::error_code error;
-        if (!fs::is_directory(bitmaps->folder(), error)) {
-            throw HostError("no bitmaps in " + bitmaps->folder() + " (build the module's resources, or give --resources)");
-        }
-        renderer = std::make_unique<PanelRenderer>(*panel, *bitmaps, fonts, background_folder);
-        renderer->set_titles(config.window_titles);
-        if (o.open_all) {
-            for (const PanelWindow& w : panel->windows()) {
-                if (w.config.ident >= 0) panel->open_window(w.config.ident);
-            }
-        }
-    }
-    void check_hover(const Options& o) const {
-        if (o.hover && panel->find(o.hover->gauge) == nullptr) {
-            throw HostError("--hover " + o.hover->gauge + ": no such gauge on the panel");
-        }
-    }
-    std::vector<std::string> notes;
-    void warn(const std::string& message) { notes.push_back(message); }
-    // What was not as asked, on standard error: the command's own notes, the
-    // panel's warnings (module, scenario), backgrounds and fonts.
-    void report_warnings(bool with_panel = true) const {
-        std::vector<std::string> all = notes;
-        if (panel && with_panel) all.insert(all.end(), panel->warnings().begin(), panel->warnings().end());
-        if (renderer) all.insert(all.end(), renderer->warnings().begin(), renderer->warnings().end());
-        all.insert(all.end(), fonts.fallbacks().begin(), fonts.fallbacks().end());
-        for (const std::string& w : all) std::fprintf(stderr, "panelhost: warning: %s\n", w.c_str());
-    }
-    // Gauges on visible windows that were never updated get one frame.
-    void settle() {
-        for (const auto& g : panel->gauges()) {
-            if (panel->visible(*g) && g->evaluation.updates() == 0) {
-                panel->frame();
-                return;
-            }
-        }
-    }
-};
 
 void write_or_throw(cairo_surface_t* surface, const std::string& path) {
     std::error_code error;
@@ -223,11 +183,6 @@ std::string format_seconds(double seconds) {
     char b[32];
     std::snprintf(b, sizeof b, "%.2f s", seconds);
     return b;
-}
-
-std::string panel_folder(const std::string& panel) {
-    fs::path p = fs::path(panel).parent_path();
-    return p.empty() ? "." : p.string();
 }
 
 std::string module_name(const std::string& path) { return fs::path(path).stem().string(); }
@@ -254,7 +209,7 @@ PanelConfig single_gauge_panel(const std::string& module, const std::string& gau
 // the light of the moment; strings are drawn at that size, not enlarged.
 Surface draw_gauge(Session& s, const Options& o) {
     PlacedGauge* gauge = s.panel->find(o.gauge);
-    if (gauge == nullptr) throw HostError("--gauge " + o.gauge + ": no such gauge on the panel");
+    if (gauge == nullptr) throw HostError("--gauge " + o.gauge + ": " + s.panel->not_placed(o.gauge));
     if (!s.panel->visible(*gauge)) {
         throw HostError("--gauge " + o.gauge + ": its window is closed (--open-all opens every window)");
     }
@@ -280,12 +235,14 @@ Surface draw_gauge(Session& s, const Options& o) {
 }
 
 int render_command(const Options& o) {
-    if (o.out.empty() || (o.panel.empty() && o.gauge.empty())) throw HostError("render needs --panel or --gauge, and --out");
+    if (o.out.empty() || (o.panel.empty() && o.gauge.empty())) throw HostError("render needs --panel or --gauge, and --out (panelhost help render)");
     Session s;
     if (o.panel.empty()) {
         const std::string module_path = o.positional.empty() ? default_module() : o.positional[0];
-        if (ModuleLoader::load(module_path).gauge(o.gauge) == nullptr) {
-            throw HostError("--gauge: module " + module_path + " has no gauge named \"" + o.gauge + "\"");
+        const LoadedModule module = ModuleLoader::load(module_path);
+        if (module.gauge(o.gauge) == nullptr) {
+            throw HostError("--gauge: module " + module_path + " has no gauge named " + quoted(o.gauge) +
+                            did_you_mean(o.gauge, module.gauge_names()));
         }
         Options with_module = o;
         with_module.modules[module_name(module_path)] = module_path;
@@ -293,7 +250,7 @@ int render_command(const Options& o) {
     } else {
         s.open(o, PanelConfig::read(o.panel), panel_folder(o.panel));
     }
-    s.check_hover(o);
+    check_hover(s, o);
     const long target = o.at ? std::lround(*o.at * FRAMES_PER_SECOND) : -1;
     ScenarioProgress progress;
     progress.reached_end = true;
@@ -327,11 +284,11 @@ int render_command(const Options& o) {
 
 int run_command(const Options& o) {
     if (o.panel.empty() || o.scenario.empty() || (o.frames.empty() && o.audio.empty())) {
-        throw HostError("run needs --panel, --scenario and --frames or --audio");
+        throw HostError("run needs --panel, --scenario and --frames or --audio (panelhost help run)");
     }
     Session s;
     s.open(o, PanelConfig::read(o.panel), panel_folder(o.panel));
-    s.check_hover(o);
+    check_hover(s, o);
     if (!o.frames.empty()) {
         std::error_code error;
         fs::create_directories(o.frames, error);
@@ -391,7 +348,7 @@ std::vector<GaugeInfo> gauge_infos(const std::string& module_path, BitmapStore& 
 
 
 int gallery_command(const Options& o) {
-    if (o.out.empty()) throw HostError("gallery needs --out");
+    if (o.out.empty()) throw HostError("gallery needs --out (panelhost help gallery)");
     const std::string module_path = o.positional.empty() ? default_module() : o.positional[0];
     BitmapStore probe(resources_for(o, module_path));
     std::vector<GaugeInfo> infos = gauge_infos(module_path, probe);

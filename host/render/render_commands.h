@@ -7,11 +7,15 @@
 #include <string>
 #include <vector>
 
+#include "host/command_help.h"
 #include "host/panel.h"
 
 namespace host::render {
 
-extern const char* const RENDER_USAGE;
+// The commands' help for panelhost's usage and `help COMMAND`; the options
+// every drawing command shares.
+const std::vector<CommandHelp>& render_command_help();
+const char* render_shared_options();
 
 bool is_render_command(const std::string& command);
 // Runs one command; returns the exit status, throws HostError.
