@@ -84,8 +84,7 @@ PanelView::PanelView(const ViewOptions& options, std::ostream& out) : out_(out) 
     } else {
         take_controls();
     }
-    // The gauges' first update, so that the first picture shows them.
-    session_.settle();
+    // The first frame is the first tick's: a scenario's frames are the panel's.
     refresh_picture();
 }
 

@@ -45,7 +45,7 @@ check "bad panel" '^panelhost: bad_panel.cfg:5: gauge01 x: expected a whole numb
 
 err=$(cd "$data" && "$panelhost" scenario --panel missing_gauge.cfg --scenario basic.scenario --gauges "$module_dir" 2>&1)
 [ $? -eq 1 ] || { echo "FAILED: missing gauge exit code"; failures=$((failures + 1)); }
-check "missing gauge" '^panelhost: missing_gauge.cfg:3: gauge01: module Vantor_Instr has no gauge named "Altimeterr"$' "$err"
+check "missing gauge" '^panelhost: missing_gauge.cfg:3: gauge01: module Vantor_Instr has no gauge named "Altimeterr"; did you mean "Altimeter"\?$' "$err"
 
 err=$(cd "$data" && "$panelhost" scenario --panel panel.cfg --scenario bad.scenario --gauges "$module_dir" 2>&1)
 [ $? -eq 1 ] || { echo "FAILED: bad scenario exit code"; failures=$((failures + 1)); }
@@ -84,6 +84,20 @@ out=$(LC_ALL=C.UTF-8 "$panelhost" dump Directionnal_Gyro --bitmaps "$bitmaps") |
 check "dump by default module" $'"Gyro-magnetic compass \\(Heading %1!d!\xC2\xB0' "$out"
 out=$("$panelhost" list --bitmaps "$bitmaps") || failures=$((failures + 1))
 check "list by default module" '^88 gauges$' "$out"
+check "list names the module it read" "^module $(cd "$module_dir" && pwd)/$(basename "$module") \(the module built beside panelhost\)$" "$out"
+
+# The command line explains itself: every command in the usage, help for one,
+# and the nearest names for a mistake.
+out=$("$panelhost" --help) || failures=$((failures + 1))
+for c in list dump scenario render run gallery sheet help; do check "usage lists $c" "^  panelhost $c " "$out"; done
+out=$("$panelhost" help scenario) || failures=$((failures + 1))
+check "help scenario" '^  --trace ' "$out"
+err=$("$panelhost" lst 2>&1); [ $? -eq 2 ] || { echo "FAILED: unknown command exit code"; failures=$((failures + 1)); }
+check "unknown command" '^panelhost: unknown command "lst"; did you mean "list"\? \(panelhost --help lists the commands\)$' "$err"
+err=$("$panelhost" dump Airsped --bitmaps "$bitmaps" 2>&1)
+check "dump did you mean" 'has no gauge named "Airsped"; did you mean "Airspeed"\?' "$err"
+err=$("$panelhost" scenario --panel "$data/panel.cfg" --scenari x 2>&1)
+check "option did you mean" '^panelhost: unknown option --scenari; did you mean "--scenario"\? \(panelhost help scenario\)$' "$err"
 
 [ $failures -eq 0 ] && echo "all panelhost checks passed"
 exit $failures
