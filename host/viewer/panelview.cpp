@@ -6,6 +6,7 @@
 #include <clocale>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <iostream>
 #include <map>
@@ -647,6 +648,14 @@ int main(int argc, char** argv) {
         }
         if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
             throw HostError(std::string("cannot open a window: ") + SDL_GetError() + " (is DISPLAY set?)");
+        }
+        // With no desktop SDL falls back to drawing off screen, which nobody
+        // would see: only when asked for (SDL_VIDEODRIVER) is that wanted.
+        const char* driver = SDL_GetCurrentVideoDriver();
+        if (driver != nullptr && (std::strcmp(driver, "offscreen") == 0 || std::strcmp(driver, "dummy") == 0) &&
+            std::getenv("SDL_VIDEODRIVER") == nullptr) {
+            throw HostError("no desktop to open a window on (neither DISPLAY nor WAYLAND_DISPLAY is set); "
+                            "panelhost render draws the panel without one");
         }
         SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "linear");
         {
