@@ -224,7 +224,7 @@ private:
 class Viewer {
 public:
     Viewer(const Arguments& args, InputScript script)
-        : args_(args), script_(std::move(script)), view_(args.view, std::cout) {
+        : script_(std::move(script)), view_(args.view, std::cout) {
         window_ = SDL_CreateWindow(("panelview: " + args.view.panel).c_str(), SDL_WINDOWPOS_CENTERED,
                                    SDL_WINDOWPOS_CENTERED, 640, 480, SDL_WINDOW_RESIZABLE | SDL_WINDOW_HIDDEN);
         if (window_ == nullptr) throw HostError(std::string("cannot open a window: ") + SDL_GetError());
@@ -598,7 +598,6 @@ private:
         std::fflush(stdout);
     }
 
-    const Arguments& args_;
     InputScript script_;
     PanelView view_;
     SDL_Window* window_ = nullptr;
