@@ -103,4 +103,8 @@ endif()
 
 if(BUILD_TESTING)
   add_subdirectory(tests)
+  # The fuzz targets need clang's libFuzzer and the sanitizers.
+  if(VANTOR_SANITIZE AND CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
+    add_subdirectory(fuzz)
+  endif()
 endif()

@@ -18,10 +18,14 @@ add_custom_target(dsound_imports DEPENDS ${VANTOR_DSOUND_IMPORTS})
 add_dependencies(Vantor_Instr dsound_imports)
 target_link_libraries(Vantor_Instr PRIVATE ${VANTOR_DSOUND_IMPORTS} user32)
 
+# The version resource, from the project's version and description.
+enable_language(RC)
+configure_file(${CMAKE_CURRENT_LIST_DIR}/version.rc.in ${CMAKE_BINARY_DIR}/Vantor_Instr_version.rc @ONLY)
+target_sources(Vantor_Instr PRIVATE ${CMAKE_BINARY_DIR}/Vantor_Instr_version.rc)
+
 # Resources: every bitmap of resources/bitmaps.tsv and every sound, taken from
 # the folder the native build fills (artgen's bitmaps, the WAVE files).
 if(VANTOR_RESOURCE_DIR)
-  enable_language(RC)
   include(${CMAKE_CURRENT_LIST_DIR}/resource_script.cmake)
   vantor_resource_script(${VANTOR_RESOURCE_DIR} ${CMAKE_BINARY_DIR}/Vantor_Instr.rc VANTOR_RESOURCE_FILES)
   target_sources(Vantor_Instr PRIVATE ${CMAKE_BINARY_DIR}/Vantor_Instr.rc)

@@ -97,7 +97,8 @@ std::vector<std::string> LoadedModule::gauge_names() const {
     std::vector<std::string> names;
     if (linkage_ != nullptr) {
         for (GAUGEHDR* const* g = linkage_->gauges; *g != nullptr; ++g) {
-            if ((*g)->name != nullptr) names.emplace_back((*g)->name);
+            const char* name = (*g)->name;  // a packed field: copied, never bound by reference
+            if (name != nullptr) names.emplace_back(name);
         }
     }
     return names;

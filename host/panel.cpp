@@ -32,29 +32,36 @@ Panel::~Panel() {
     simulation_.remove_key_handler(EVENT_PANEL_TOGGLE);
 }
 
+std::string Panel::module_file(const std::string& name, const Options& options, const std::string& config_path,
+                               std::string* looked_in) {
+    if (auto given = options.module_paths.find(name); given != options.module_paths.end()) {
+        return given->second;
+    }
+    std::vector<std::string> folders = options.module_folders;
+    folders.push_back(std::filesystem::path(config_path).parent_path().string());
+    if (folders.back().empty()) {
+        folders.back() = ".";
+    }
+    std::string path = ModuleLoader::find(name, folders);
+    if (path.empty() && looked_in != nullptr) {
+        looked_in->clear();
+        for (const std::string& f : folders) {
+            *looked_in += (looked_in->empty() ? "" : ", ") + f;
+        }
+    }
+    return path;
+}
+
 LoadedModule& Panel::module_for(const PanelConfig& config, const GaugePlacement& placement) {
     auto loaded = modules_.find(placement.module);
     if (loaded != modules_.end()) {
         return *loaded->second;
     }
-    std::string path;
-    if (auto given = options_.module_paths.find(placement.module); given != options_.module_paths.end()) {
-        path = given->second;
-    } else {
-        std::vector<std::string> folders = options_.module_folders;
-        folders.push_back(std::filesystem::path(config.path).parent_path().string());
-        if (folders.back().empty()) {
-            folders.back() = ".";
-        }
-        path = ModuleLoader::find(placement.module, folders);
-        if (path.empty()) {
-            std::string where;
-            for (const std::string& f : folders) {
-                where += (where.empty() ? "" : ", ") + f;
-            }
-            throw HostError(config.path, placement.line,
-                            placement.key + ": module " + excerpt(placement.module) + " not found (looked in " + where + ")");
-        }
+    std::string where;
+    const std::string path = module_file(placement.module, options_, config.path, &where);
+    if (path.empty()) {
+        throw HostError(config.path, placement.line,
+                        placement.key + ": module " + excerpt(placement.module) + " not found (looked in " + where + ")");
     }
     LoadedModule module;
     try {

@@ -69,6 +69,13 @@ public:
     Panel(const Panel&) = delete;
     Panel& operator=(const Panel&) = delete;
 
+    // The file of the module a panel names: the one options.module_paths
+    // gives, else NAME.so / NAME.gau in each module folder and then the
+    // panel.cfg's folder; empty when none exists, `looked_in` then listing
+    // the folders searched.
+    static std::string module_file(const std::string& name, const Options& options, const std::string& config_path,
+                                   std::string* looked_in);
+
     // Loads the modules and installs every placed gauge; throws HostError
     // naming the configuration file and line of a missing module or gauge.
     void load(const PanelConfig& config);

@@ -17,6 +17,7 @@
 #include "host/mouse_map.h"
 #include "host/panel.h"
 #include "host/panel_config.h"
+#include "host/panel_lint.h"
 #include "host/scenario.h"
 #include "host/service_table.h"
 #include "host/simulation.h"
@@ -67,6 +68,13 @@ const std::vector<CommandHelp> CORE_COMMANDS = {
      "                      panel.cfg's folder is always searched too)\n"
      "  --bitmaps FILE      the bitmap size table\n"
      "  --trace             also list the host's notifications to the gauges\n"},
+    {"lint", "  panelhost lint PANEL.CFG... [--gauges DIR]... [--module NAME=FILE]... [--bitmaps FILE]\n",
+     "check a panel.cfg: gauge names, keys, window bounds, overlaps, parameters",
+     "Reads each panel.cfg and prints one line per finding, FILE:LINE: what (docs/panel-lint.md).\n"
+     "Exit status: 0 no findings, 1 findings, 2 a panel.cfg that cannot be read or a bad command line.\n\n"
+     "  --gauges DIR        look for modules named by panel.cfg in DIR (repeatable)\n"
+     "  --module NAME=FILE  the module panel.cfg calls NAME is FILE\n"
+     "  --bitmaps FILE      the bitmap size table (gauge sizes)\n"},
 };
 
 const std::vector<CommandHelp> OWN_COMMANDS = {
@@ -282,6 +290,37 @@ int scenario(const Arguments& a) {
     return 0;
 }
 
+// Exit status 0 clean, 1 findings, 2 unreadable panel or bad command line.
+int lint(int argc, char** argv) {
+    try {
+        Arguments a = parse_arguments(argc, argv);
+        if (a.positional.empty() || !a.panel.empty() || !a.scenario.empty() || a.trace) {
+            throw HostError("lint expects PANEL.CFG... and the options --gauges, --module, --bitmaps "
+                            "(panelhost help lint)");
+        }
+        BitmapCatalog bitmaps = bitmaps_for(a);
+        Panel::Options options{a.gauge_folders, a.modules};
+        if (options.module_folders.empty() && options.module_paths.empty() && !built_module().empty()) {
+            options.module_folders.push_back(std::filesystem::path(built_module()).parent_path().string());
+        }
+        std::vector<PanelConfig> configs;
+        for (const std::string& path : a.positional) configs.push_back(PanelConfig::read(path));
+        unsigned long total = 0;
+        for (const PanelConfig& config : configs) {
+            for (const LintFinding& f : lint_panel(config, options, bitmaps)) {
+                std::printf("%s:%d: %s\n", config.path.c_str(), f.line, f.message.c_str());
+                ++total;
+            }
+        }
+        if (total > 0) std::printf("%lu finding%s\n", total, total == 1 ? "" : "s");
+        return total > 0 ? 1 : 0;
+    } catch (const HostError& e) {
+        std::fflush(stdout);
+        std::fprintf(stderr, "panelhost: %s\n", e.what());
+        return 2;
+    }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -309,6 +348,7 @@ int main(int argc, char** argv) {
             return host::render::run_render_command(command, std::vector<std::string>(argv + 2, argv + argc));
         }
 #endif
+        if (command == "lint") return lint(argc, argv);
         if (command == "list" || command == "dump" || command == "scenario") {
             Arguments a = parse_arguments(argc, argv);
             if (command == "list") return list(a);

@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "host/engine_model.h"
+#include "host/controls_model.h"
 #include "host/flight_models.h"
 #include "host/radio_model.h"
 
@@ -23,6 +25,8 @@ Simulation::Simulation() {
     install_flight_instrument_key_handlers(*this);
     install_radio_key_handlers(*this);
     add_frame_model(update_receivers);
+    install_engine_model(*this);
+    install_controls_model(*this);
 }
 
 const Simulation::Variable* Simulation::find(UINT32 token) const {
@@ -138,8 +142,6 @@ void install_standard_key_handlers(Simulation& simulation) {
         {0x102C0, 369},  // taxi lights
         {0x102C1, 759},  // battery master
         {0x102C2, 761},  // generator
-        {0x10355, 868},  // canopy
-        {0x10357, 869},  // tail hook
     };
     for (const Toggle& t : toggles) {
         UINT32 token = t.token;

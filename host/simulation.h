@@ -83,7 +83,8 @@ public:
     void advance_frame() { ++frame_; }
 
     // Models that derive variables from others (the radio receivers from the
-    // aircraft's position), run at the start of every frame.
+    // aircraft's position, the engine and systems) or move them over time
+    // (parts travelling), run at the start of every frame in the order added.
     using FrameModel = std::function<void(Simulation&)>;
     void add_frame_model(FrameModel model) { frame_models_.push_back(std::move(model)); }
     void run_frame_models();

@@ -73,7 +73,7 @@ const std::vector<VariableInfo>& standard_variables() {
         {373, "DME ground speed", "knots", N, 0},
         {374, "DME time to station", "minutes", N, 0},
         {390, "engine speed", "revolutions per minute", N, 800},
-        {391, "manifold pressure", "pounds per square foot", N, 1061.0},          // 15 inHg
+        {391, "manifold pressure", "pounds per square foot", N, 1060.992},        // 15 inHg
         {399, "left magneto", "0 off, 1 on", N, 1},
         {400, "right magneto", "0 off, 1 on", N, 1},
         {401, "starter engaged", "0 off, 1 on", N, 0},

@@ -231,6 +231,7 @@ HRSRC WINAPI FindResourceA(HMODULE module, LPCSTR name, LPCSTR type) {
 HGLOBAL WINAPI LoadResource(HMODULE module, HRSRC resource) {
     try {
         if (platform::planned_failure("LoadResource")) {
+            platform::log_call("LoadResource -> failed");
             return nullptr;
         }
         std::lock_guard<std::mutex> guard(state().lock);
@@ -242,6 +243,7 @@ HGLOBAL WINAPI LoadResource(HMODULE module, HRSRC resource) {
 
 LPVOID WINAPI LockResource(HGLOBAL loaded) {
     if (platform::planned_failure("LockResource")) {
+        platform::log_call("LockResource -> failed");
         return nullptr;
     }
     std::lock_guard<std::mutex> guard(state().lock);
@@ -254,6 +256,7 @@ LPVOID WINAPI LockResource(HGLOBAL loaded) {
 DWORD WINAPI SizeofResource(HMODULE module, HRSRC resource) {
     try {
         if (platform::planned_failure("SizeofResource")) {
+            platform::log_call("SizeofResource -> failed");
             return 0;
         }
         std::lock_guard<std::mutex> guard(state().lock);

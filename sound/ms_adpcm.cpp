@@ -39,8 +39,8 @@ SINT32 next_sample(Channel& c, UINT32 nibble) {
     c.sample2 = c.sample1;
     c.sample1 = static_cast<SINT32>(predicted);
     // Bounded above so that hostile data cannot overflow the step.
-    c.delta = (ADAPTATION[nibble] * c.delta) >> 8;
-    c.delta = c.delta < 16 ? 16 : c.delta > MAX_DELTA ? MAX_DELTA : c.delta;
+    const std::int64_t delta = (static_cast<std::int64_t>(ADAPTATION[nibble]) * c.delta) >> 8;
+    c.delta = static_cast<SINT32>(delta < 16 ? 16 : delta > MAX_DELTA ? MAX_DELTA : delta);
     return c.sample1;
 }
 

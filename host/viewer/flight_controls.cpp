@@ -7,13 +7,17 @@ namespace host::viewer {
 
 namespace {
 
-// Tokens the model reads and writes (docs/host-conventions.md).
+// Tokens the model writes (docs/host-conventions.md).
 constexpr UINT32 AIRSPEED = 61, VERTICAL_SPEED = 65, BALL = 69, TURN_RATE = 70, ALTITUDE = 74, PITCH = 78,
-                 BANK = 80, COMPASS_HEADING = 83, GYRO_HEADING = 84, FLAP_SETTING = 329, FLAP_POSITION = 330,
-                 GEAR_LEVER = 331, GEAR_NOSE = 332, GEAR_LEFT = 333, GEAR_RIGHT = 334, LOAD_FACTOR = 351,
-                 ENGINE_RUNNING = 364, ENGINE_RPM = 390, MANIFOLD = 391, TIME_OF_DAY = 557, THROTTLE = 558,
+                 BANK = 80, COMPASS_HEADING = 83, GYRO_HEADING = 84, LOAD_FACTOR = 351, TIME_OF_DAY = 557,
                  RADIO_HEIGHT = 614;
-constexpr UINT32 EVENT_GEAR_TOGGLE = 0x10022;
+// The levers it moves through their key events, and what it reads of the
+// engine and systems model's outputs (which it never writes).
+constexpr UINT32 FLAP_SETTING = 329, FLAP_POSITION = 330, GEAR_LEVER = 331, GEAR_LEFT = 333, ENGINE_RUNNING = 364,
+                 ENGINE_RPM = 390, THROTTLE = 558;
+constexpr UINT32 EVENT_GEAR_TOGGLE = 0x10022, EVENT_FLAPS_DOWN = 0x100DF, EVENT_FLAPS_UP = 0x100DE,
+                 EVENT_THROTTLE_SET = 0x1011C;
+constexpr double THROTTLE_EVENT_FULL = 16384.0;  // the throttle event's value for a lever fully forward
 constexpr double FULL = 16383.0;  // gear and flap travel
 constexpr double DAY = 86400.0;
 constexpr double PI = 3.14159265358979323846;
@@ -23,6 +27,18 @@ constexpr double VS_UNITS_PER_FPM = 0.00508 * 256.0;  // token 65: metres per se
 constexpr double TURN_UNITS_PER_DEGREE_S = 384.0;     // token 70: standard rate (3 deg/s) is 4.5 x 256
 constexpr double G_UNITS = 624.0;                      // token 351: g x 624
 constexpr double DT = 1.0 / FRAMES_PER_SECOND;
+constexpr double IDLE_RPM = 800.0, FULL_RPM = 2700.0;
+
+// The lever's notch nearest to its setting.
+int notch_of(const Simulation& s) {
+    int nearest = 0;
+    for (int i = 1; i <= FLAP_STEPS; ++i) {
+        if (std::fabs(s.number(FLAP_SETTING) - FLAP_NOTCHES[i]) < std::fabs(s.number(FLAP_SETTING) - FLAP_NOTCHES[nearest])) {
+            nearest = i;
+        }
+    }
+    return nearest;
+}
 
 double rad(double degrees) { return degrees * PI / 180.0; }
 double wrap(double v, double period) {
@@ -33,6 +49,16 @@ double wrap(double v, double period) {
 double towards(double value, double target, double step) {
     return value < target ? std::min(target, value + step) : std::max(target, value - step);
 }
+// Sends a key event; where no handler takes it, `otherwise` does its work.
+template <typename F>
+void send(Simulation& s, UINT32 event, UINT32 value, F otherwise) {
+    if (s.has_handler(event)) {
+        s.trigger_key_event(event, value, EventSource::Host);
+    } else {
+        otherwise();
+    }
+}
+
 // First-order lag with time constant `tau` seconds.
 double lag(double value, double target, double tau) { return value + (target - value) * std::min(1.0, DT / tau); }
 
@@ -45,10 +71,8 @@ void FlightControls::take_over(const Simulation& s) {
     altitude_ = std::max(0.0, s.number(ALTITUDE));
     airspeed_ = std::max(0.0, s.number(AIRSPEED));
     throttle_ = std::clamp(s.number(THROTTLE), 0.0, 1.0);
-    rpm_ = s.number(ENGINE_RPM);
-    manifold_ = s.number(MANIFOLD);
     gear_down_ = s.number(GEAR_LEVER) > FULL / 2;
-    flap_notch_ = static_cast<int>(std::lround(std::clamp(s.number(FLAP_SETTING) / FULL, 0.0, 1.0) * FLAP_NOTCHES));
+    flap_notch_ = notch_of(s);
     rudder_ = 0;
     for (bool& h : held_) h = false;
 }
@@ -75,24 +99,24 @@ void FlightControls::act(Simulation& s, Control control, double dt) {
     case Control::ThrottleDown: {
         const double step = (control == Control::ThrottleUp ? THROTTLE_RATE : -THROTTLE_RATE) * dt;
         throttle_ = std::clamp(s.number(THROTTLE) + step, 0.0, 1.0);
-        s.set_number(THROTTLE, throttle_);
+        send(s, EVENT_THROTTLE_SET, static_cast<UINT32>(std::lround(throttle_ * THROTTLE_EVENT_FULL)),
+             [&] { s.set_number(THROTTLE, throttle_); });
         break;
     }
     case Control::Gear:
-        // The simulation's own gear handler where one is installed, as the
-        // panel's gear lever uses it.
-        if (s.has_handler(EVENT_GEAR_TOGGLE)) {
-            s.trigger_key_event(EVENT_GEAR_TOGGLE, 0, EventSource::Host);
-        } else {
-            s.set_number(GEAR_LEVER, s.number(GEAR_LEVER) > FULL / 2 ? 0.0 : FULL);
-        }
+        // The events the panel's own levers send: the simulation moves the gear and flaps.
+        send(s, EVENT_GEAR_TOGGLE, 0, [&] { s.set_number(GEAR_LEVER, s.number(GEAR_LEVER) > FULL / 2 ? 0.0 : FULL); });
         gear_down_ = s.number(GEAR_LEVER) > FULL / 2;
         break;
     case Control::FlapsDown:
-    case Control::FlapsUp:
-        flap_notch_ = std::clamp(flap_notch_ + (control == Control::FlapsDown ? 1 : -1), 0, FLAP_NOTCHES);
-        s.set_number(FLAP_SETTING, FULL * flap_notch_ / FLAP_NOTCHES);
+    case Control::FlapsUp: {
+        const bool down = control == Control::FlapsDown;
+        send(s, down ? EVENT_FLAPS_DOWN : EVENT_FLAPS_UP, 0, [&] {
+            s.set_number(FLAP_SETTING, FLAP_NOTCHES[std::clamp(notch_of(s) + (down ? 1 : -1), 0, FLAP_STEPS)]);
+        });
+        flap_notch_ = notch_of(s);
         break;
+    }
     case Control::TimeForward: s.set_number(TIME_OF_DAY, wrap(s.number(TIME_OF_DAY) + TIME_STEP, DAY)); break;
     case Control::TimeBack: s.set_number(TIME_OF_DAY, wrap(s.number(TIME_OF_DAY) - TIME_STEP, DAY)); break;
     case Control::Centre:
@@ -120,23 +144,13 @@ void FlightControls::frame(Simulation& s) {
     // Levers the panel may have moved too: the simulation's values rule.
     throttle_ = std::clamp(s.number(THROTTLE), 0.0, 1.0);
     gear_down_ = s.number(GEAR_LEVER) > FULL / 2;
-    flap_notch_ = static_cast<int>(std::lround(std::clamp(s.number(FLAP_SETTING) / FULL, 0.0, 1.0) * FLAP_NOTCHES));
+    flap_notch_ = notch_of(s);
 
-    // Gear and flaps travel towards their levers.
-    const double gear_target = gear_down_ ? FULL : 0.0;
-    for (UINT32 leg : {GEAR_NOSE, GEAR_LEFT, GEAR_RIGHT}) {
-        s.set_number(leg, towards(s.number(leg), gear_target, FULL * DT / GEAR_TRAVEL_SECONDS));
-    }
-    s.set_number(FLAP_POSITION,
-                 towards(s.number(FLAP_POSITION), s.number(FLAP_SETTING), FULL * DT / FLAP_TRAVEL_SECONDS));
-
-    // Engine.
+    // Airspeed: the engine's thrust (from its speed above idle, as the
+    // engine model has it) against pitch and the drag of flaps and gear
+    // (their positions, which the engine model moves).
     const bool running = s.number(ENGINE_RUNNING) > 0;
-    rpm_ = lag(rpm_, running ? 800.0 + 1800.0 * throttle_ : 0.0, 1.0);
-    manifold_ = lag(manifold_, running ? 1061.0 + 1040.0 * throttle_ : 2116.0, 0.5);
-
-    // Airspeed: thrust against pitch and drag.
-    const double thrust = running ? throttle_ : 0.0;
+    const double thrust = running ? std::clamp((s.number(ENGINE_RPM) - IDLE_RPM) / (FULL_RPM - IDLE_RPM), 0.0, 1.0) : 0.0;
     const double flaps = s.number(FLAP_POSITION) / FULL;
     const double gear = s.number(GEAR_LEFT) / FULL;
     const bool airborne = altitude_ > 0;
@@ -170,8 +184,6 @@ void FlightControls::frame(Simulation& s) {
     s.set_number(TURN_RATE, rate * TURN_UNITS_PER_DEGREE_S);
     s.set_number(BALL, std::clamp(-rudder_ * 100.0, -127.0, 127.0));  // a skid pushes the ball outwards
     s.set_number(LOAD_FACTOR, G_UNITS * (airborne ? 1.0 / std::cos(rad(bank_)) : 1.0));
-    s.set_number(ENGINE_RPM, rpm_);
-    s.set_number(MANIFOLD, manifold_);
     s.set_number(TIME_OF_DAY, wrap(s.number(TIME_OF_DAY) + DT, DAY));
 }
 

@@ -1,9 +1,15 @@
 // The aircraft flown from the keyboard: the pilot's controls (pitch, bank,
 // rudder, throttle, gear, flaps, the time of day) and a small flight model
-// that turns them into the variables the instruments read. Simple on
-// purpose: it makes the panel move as an aircraft would, nothing more.
+// that turns them into the flight instruments' variables. Simple on purpose:
+// it makes the panel move as an aircraft would, nothing more. Throttle, gear
+// and flaps go through the key events the panel's levers send, so the
+// simulation's engine and systems model moves the engine, the gear and the
+// flaps; this model only reads what that one drives.
 #pragma once
 
+#include <iterator>
+
+#include "host/controls_model.h"
 #include "host/simulation.h"
 
 namespace host::viewer {
@@ -34,10 +40,9 @@ constexpr double BANK_RATE = 30.0;       // degrees
 constexpr double BANK_LIMIT = 60.0;
 constexpr double RUDDER_RATE = 2.0;      // full deflection is 1
 constexpr double THROTTLE_RATE = 0.4;    // full travel is 1
-constexpr int FLAP_NOTCHES = 3;
+// The flap lever's positions above UP, as the simulation's lever has them.
+constexpr int FLAP_STEPS = static_cast<int>(std::size(FLAP_NOTCHES)) - 1;
 constexpr double TIME_STEP = 1800.0;     // seconds
-constexpr double GEAR_TRAVEL_SECONDS = 6.0;
-constexpr double FLAP_TRAVEL_SECONDS = 6.0;
 
 class FlightControls {
 public:
@@ -67,8 +72,6 @@ private:
     double heading_ = 0;
     double altitude_ = 0;  // feet
     double airspeed_ = 0;  // knots
-    double rpm_ = 800;
-    double manifold_ = 1061;
     bool gear_down_ = true;
     int flap_notch_ = 0;
 };

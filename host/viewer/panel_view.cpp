@@ -262,7 +262,7 @@ std::vector<std::string> PanelView::status() const {
         std::snprintf(line, sizeof line, "Flying: %.0f kt  %.0f ft  heading %03.0f  throttle %.0f%%  gear %s  flaps %d/%d",
                       s.number(61), s.number(74), std::fmod(std::round(s.number(84)) + 360.0, 360.0),
                       controls_.throttle() * 100.0, controls_.gear_down() ? "down" : "up", controls_.flap_notch(),
-                      FLAP_NOTCHES);
+                      FLAP_STEPS);
         state = line;
     }
     state += "  |  " + clock_text(s.number(557));

@@ -89,15 +89,32 @@ check "list names the module it read" "^module $(cd "$module_dir" && pwd)/$(base
 # The command line explains itself: every command in the usage, help for one,
 # and the nearest names for a mistake.
 out=$("$panelhost" --help) || failures=$((failures + 1))
-for c in list dump scenario render run gallery sheet help; do check "usage lists $c" "^  panelhost $c " "$out"; done
+for c in list dump scenario lint render run gallery sheet help; do check "usage lists $c" "^  panelhost $c " "$out"; done
 out=$("$panelhost" help scenario) || failures=$((failures + 1))
 check "help scenario" '^  --trace ' "$out"
-err=$("$panelhost" lst 2>&1); [ $? -eq 2 ] || { echo "FAILED: unknown command exit code"; failures=$((failures + 1)); }
-check "unknown command" '^panelhost: unknown command "lst"; did you mean "list"\? \(panelhost --help lists the commands\)$' "$err"
+err=$("$panelhost" galery 2>&1); [ $? -eq 2 ] || { echo "FAILED: unknown command exit code"; failures=$((failures + 1)); }
+check "unknown command" '^panelhost: unknown command "galery"; did you mean "gallery"\? \(panelhost --help lists the commands\)$' "$err"
 err=$("$panelhost" dump Airsped --bitmaps "$bitmaps" 2>&1)
 check "dump did you mean" 'has no gauge named "Airsped"; did you mean "Airspeed"\?' "$err"
 err=$("$panelhost" scenario --panel "$data/panel.cfg" --scenari x 2>&1)
 check "option did you mean" '^panelhost: unknown option --scenari; did you mean "--scenario"\? \(panelhost help scenario\)$' "$err"
+
+# lint: nothing to say about the example panel; findings as FILE:LINE: and
+# exit status 1; an unreadable panel or a bad command line 2.
+examples=$(cd "$data/../../../examples" && pwd)
+out=$("$panelhost" lint "$examples/panel.cfg" --bitmaps "$bitmaps"); status=$?
+[ $status -eq 0 ] && [ -z "$out" ] || { echo "FAILED: lint of the example: status $status: $out"; failures=$((failures + 1)); }
+out=$(cd "$data" && "$panelhost" lint missing_gauge.cfg --gauges "$module_dir" --bitmaps "$bitmaps"); status=$?
+[ $status -eq 1 ] || { echo "FAILED: lint findings exit code $status"; failures=$((failures + 1)); }
+check "lint finding" '^missing_gauge.cfg:3: gauge01: module Vantor_Instr has no gauge named "Altimeterr"; did you mean "Altimeter"\?$' "$out"
+check "lint count" '^1 finding$' "$out"
+for bad in "lint $data/bad_panel.cfg" "lint $data/no_such.cfg" "lint" "lint $data/panel.cfg --scenario x" "lint --bogus"; do
+  # shellcheck disable=SC2086
+  err=$("$panelhost" $bad 2>&1 >/dev/null); status=$?
+  [ $status -eq 2 ] || { echo "FAILED: $bad: exit code $status, expected 2"; failures=$((failures + 1)); }
+done
+check "lint unreadable" '^panelhost: .*bad_panel.cfg:5: gauge01 x: expected a whole number, found "ten"$' \
+  "$("$panelhost" lint "$data/bad_panel.cfg" 2>&1)"
 
 [ $failures -eq 0 ] && echo "all panelhost checks passed"
 exit $failures

@@ -24,4 +24,21 @@ if [ "$expected" != "$actual" ]; then
   exit 1
 fi
 echo "$actual" | grep -q '^key events:$' || { echo "FAILED: no key-event log" >&2; exit 1; }
-echo "hostprobe.exe and panelhost agree on the scenario"
+
+# The example panel's scenarios: the same clicks, key events (values
+# included), tooltips and window changes from the Windows module.
+examples="$(dirname "$0")/../../examples"
+cd "$examples"
+for scenario in cold_and_dark cruise approach; do
+  expected=$("$panelhost" scenario --panel panel.cfg --scenario "$scenario.scenario" \
+             --module "Vantor_Instr=$native_module" --bitmaps "$bitmaps")
+  actual=$(wine "$hostprobe" scenario --panel panel.cfg --scenario "$scenario.scenario" \
+           --module "Vantor_Instr=$(winepath -w "$gau" 2>/dev/null)" \
+           --bitmaps "$(winepath -w "$bitmaps" 2>/dev/null)" | tr -d '\r')
+  if [ "$expected" != "$actual" ]; then
+    diff <(echo "$expected") <(echo "$actual") | head -40 || true
+    echo "FAILED: $scenario.scenario: the Windows module answers otherwise than the native one" >&2
+    exit 1
+  fi
+done
+echo "hostprobe.exe and panelhost agree on the scenarios"

@@ -133,6 +133,15 @@ TEST_F(RealGauges, ClockInSettingMode) {
     expect_golden(0, "clock_setting_mode");
 }
 
+TEST_F(RealGauges, ThrottleQuadrantMidTravel) {
+    load({{"Throttle_Quadrant", std::nullopt}});
+    for (UINT32 lever : {558u, 559u, 560u}) simulation_.set_number(lever, 0.5);
+    simulation_.set_number(325, 8192);  // dive brakes in the middle
+    simulation_.set_number(329, 8192);  // flaps 1/2
+    frames(2);
+    expect_golden(0, "throttle_quadrant_mid_travel");
+}
+
 bool same_pixels(cairo_surface_t* a, cairo_surface_t* b) {
     cairo_surface_flush(a);
     cairo_surface_flush(b);
@@ -174,6 +183,62 @@ TEST_F(RealGauges, FailuresShow) {
     frames(2);
     EXPECT_FALSE(same_pixels(frame_of(0), airspeed.get()));
     EXPECT_TRUE(same_pixels(frame_of(1), dme.get()));
+}
+
+std::uint32_t argb_at(cairo_surface_t* s, int x, int y) {
+    cairo_surface_flush(s);
+    return reinterpret_cast<const std::uint32_t*>(cairo_image_surface_get_data(s) +
+                                                  static_cast<std::size_t>(y) * cairo_image_surface_get_stride(s))[x];
+}
+
+// The controls' moving parts land where their variables put them: the
+// throttle grip 228 pixels up from closed to open, the flap lever 73 down
+// from UP to DOWN, a switch lever's ball at the top when on, the trim wheel
+// turning through its three frames and its pointer moving with the trim.
+TEST_F(RealGauges, ControlsAreDrawnWhereTheSimulationPutsThem) {
+    load({{"Throttle_Quadrant", std::nullopt}, {"Avionics_Switch", std::nullopt},
+          {"Pitch_Trim_Wheel", std::nullopt}});
+    auto draw = [&](UINT32 token, double value) {
+        simulation_.set_number(token, value);
+        frames(1);
+    };
+    struct Mark {
+        std::size_t gauge;
+        UINT32 token;
+        double a, b;
+        PIXPOINT only_a, only_b, neither;
+    };
+    const Mark marks[] = {
+        {0, 558, 0.0, 1.0, {20, 252}, {20, 24}, {20, 140}},            // grip handle centre
+        {0, 329, 0.0, 16383.0, {244, 174}, {244, 247}, {244, 211}},    // flap lever wing
+        {1, 740, 1.0, 0.0, {22, 13}, {22, 32}, {4, 22}},               // ball of the lever
+        {2, 783, 0.0, 0.1, {66, 78}, {66, 94}, {66, 120}},             // pointer, 15.9 px lower
+    };
+    for (const Mark& m : marks) {
+        SCOPED_TRACE(m.token);
+        draw(m.token, m.a);
+        Surface a = copy_of(frame_of(m.gauge));
+        draw(m.token, m.b);
+        cairo_surface_t* b = frame_of(m.gauge);
+        EXPECT_NE(argb_at(a.get(), m.only_a.x, m.only_a.y), argb_at(b, m.only_a.x, m.only_a.y));
+        EXPECT_NE(argb_at(a.get(), m.only_b.x, m.only_b.y), argb_at(b, m.only_b.x, m.only_b.y));
+        EXPECT_EQ(argb_at(a.get(), m.neither.x, m.neither.y), argb_at(b, m.neither.x, m.neither.y));
+    }
+    // Half a degree of pitch trim per frame of the wheel; its bright mark
+    // steps down 10 pixels a frame (frame 1 at neutral).
+    const double half_degree = 3.14159265358979323846 / 360;
+    const int mark_y[] = {61, 71, 51};  // frames 1, 2, 0
+    std::vector<Surface> wheel;
+    for (int i = 0; i < 3; ++i) {
+        draw(783, i * half_degree);
+        wheel.push_back(copy_of(frame_of(2)));
+    }
+    for (int i = 0; i < 3; ++i) {
+        for (int j = 0; j < 3; ++j) {
+            const bool lit = (argb_at(wheel[j].get(), 41, mark_y[i]) & 0xFF) > 0xB0;
+            EXPECT_EQ(lit, i == j) << "frame of trim step " << j << " at y " << mark_y[i];
+        }
+    }
 }
 
 // After a change in one gauge only that gauge is redrawn, and the window
@@ -245,6 +310,41 @@ TEST_F(RealGauges, GyroCardMarkIsCentredUnderTheLubberLine) {
         ASSERT_FALSE(std::isnan(lubber));
         ASSERT_FALSE(std::isnan(mark));
         EXPECT_NEAR(mark, lubber, 1.0);
+    }
+}
+
+// The RMI card turns about its pointers' pivot (149, 150): at each cardinal
+// heading its mark stands under the lubber line, and the ADF pointer lies
+// along the relative bearing, over the card mark heading + bearing.
+TEST_F(RealGauges, RmiCardAndPointerTurnAboutOnePivot) {
+    load({{"RMI", std::nullopt}});
+    auto yellow = [](Rgb8 p) { return p.r > 200 && p.g > 170 && p.b < 100; };
+    for (double heading : {0.0, 90.0, 180.0, 270.0}) {
+        for (double bearing : {0.0, 90.0, 225.0}) {
+            SCOPED_TRACE(std::to_string(heading) + " / " + std::to_string(bearing));
+            simulation_.set_number(84, heading);
+            simulation_.set_number(39, bearing);
+            frames(2);
+            cairo_surface_t* f = frame_of(0);
+            const double lubber = centre_x(f, 129, 169, 19, 30, lubber_orange);
+            const double mark = centre_x(f, 139, 159, 47, 55, card_ink);
+            ASSERT_FALSE(std::isnan(lubber));
+            ASSERT_FALSE(std::isnan(mark));
+            EXPECT_NEAR(mark, lubber, 1.0);
+            // The pointer's direction from the pivot, clockwise from up.
+            double sx = 0, sy = 0;
+            for (int y = 50; y < 250; ++y) {
+                for (int x = 49; x < 250; ++x) {
+                    const double dx = x - 149.0, dy = y - 150.0, r = std::hypot(dx, dy);
+                    if (r > 40 && r < 95 && yellow(pixel_at(f, x, y))) {
+                        sx += dx;
+                        sy += dy;
+                    }
+                }
+            }
+            const double angle = std::fmod(std::atan2(sx, -sy) * 180 / M_PI + 360, 360);
+            EXPECT_NEAR(std::remainder(angle - bearing, 360), 0, 3);
+        }
     }
 }
 

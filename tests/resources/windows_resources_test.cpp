@@ -27,10 +27,11 @@ protected:
     std::map<std::string, std::map<std::uint32_t, PeResource>> resources_;
 };
 
-TEST_F(WindowsResources, HoldOnlyBitmapsAndSounds) {
+TEST_F(WindowsResources, HoldOnlyBitmapsSoundsAndTheVersion) {
     for (const auto& [type, by_id] : resources_) {
-        EXPECT_TRUE(type == "#2" || type == "WAVE") << "unexpected resource type " << type;
+        EXPECT_TRUE(type == "#2" || type == "WAVE" || type == "#16") << "unexpected resource type " << type;
     }
+    EXPECT_EQ(resources_["#16"].size(), 1u);
 }
 
 TEST_F(WindowsResources, BitmapsAreTheNativeFilesWithoutTheirFileHeader) {

@@ -147,6 +147,20 @@ TEST(AdpcmFormat, InconsistentRecordsAndBlocksAreRefused) {
     ByteSink sink = {{out.data(), nullptr}, {static_cast<UINT32>(out.size()), 0}, 0};
     EXPECT_FALSE(ms_adpcm_decode(format, data.data(), static_cast<UINT32>(data.size()), &sink));
     EXPECT_EQ(ms_adpcm_decoded_bytes(format, 13), 0u) << "less than a block header decodes to nothing";
+
+    // The largest step with the steepest growth, block after block: the step
+    // stays bounded and the samples within 16 bits (the sanitizer build
+    // checks the arithmetic).
+    std::vector<unsigned char> steep(wave.data_bytes, 0x88);
+    for (int c = 0; c < 2; ++c) {
+        steep[static_cast<std::size_t>(c)] = 0;
+        steep[static_cast<std::size_t>(2 + 2 * c)] = 0xFF;
+        steep[static_cast<std::size_t>(3 + 2 * c)] = 0x7F;
+    }
+    std::vector<unsigned char> loud(ms_adpcm_decoded_bytes(format, wave.data_bytes));
+    ByteSink loud_sink = {{loud.data(), nullptr}, {static_cast<UINT32>(loud.size()), 0}, 0};
+    EXPECT_TRUE(ms_adpcm_decode(format, steep.data(), static_cast<UINT32>(steep.size()), &loud_sink));
+    EXPECT_EQ(loud_sink.written, loud.size());
 }
 
 }  // namespace

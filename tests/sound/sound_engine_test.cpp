@@ -3,10 +3,12 @@
 // every step, malformed and unusual WAVE resources, releases.
 #include <cstdio>
 #include <fstream>
+#include <set>
 
 #include <unistd.h>
 
 #include "element_tree.h"
+#include "support/gauge_exerciser.h"
 #include "sound_fixture.h"
 
 namespace {
@@ -133,6 +135,59 @@ TEST_F(PlatformTest, FirstFailureAtAnyStepTurnsAllSoundOffForGood) {
         EXPECT_EQ(vantor_platform_live_buffers(), 0u);
         EXPECT_EQ(vantor_platform_live_devices(), 0u);
     }
+}
+
+// Every gauge that makes sounds, with a failure at each step it reaches:
+// sound goes off for good, the gauge goes on working, nothing leaks.
+TEST_F(PlatformTest, EverySoundGaugeSurvivesAFailureAtEveryStep) {
+    const char* const gauges[] = {"Fuel_Qty_Switch",     "Master_Switch",          "Radio_Alti_Switch",
+                                  "VOR1_ADF_Switch_H",   "VOR1_ADF_Switch_V",      "Radio_COM1",
+                                  "Radio_COM2",          "Radio_NAV1",             "Radio_NAV2",
+                                  "Radio_ADF",           "Radio_IFF_XPDR",         "Radio_Altimeter",
+                                  "Avionics_Switch",     "Beacon_Light_Switch",    "Landing_Light_Switch",
+                                  "Navigation_Light_Switch", "Panel_Light_Switch", "Pitot_Heat_Switch",
+                                  "Strobe_Light_Switch", "Taxi_Light_Switch"};
+    const char* const functions[] = {"DirectSoundCreate", "SetCooperativeLevel", "FindResourceA", "LoadResource",
+                                     "LockResource", "SizeofResource", "CreateSoundBuffer", "Lock", "Unlock",
+                                     "SetCurrentPosition", "SetVolume", "GetStatus", "Play"};
+    std::vector<std::string> problems;
+    std::set<std::string> reached;
+    for (const char* name : gauges) {
+        for (const char* function : functions) {
+            SCOPED_TRACE(std::string(name) + " / " + function);
+            LoadedModule fresh;
+            FakeHost fresh_host{fresh.imports()};
+            GAUGEHDR* gauge = fresh.gauge(name);
+            ASSERT_NE(gauge, nullptr);
+            vantor_platform_clear_call_log();
+            vantor_platform_fail_call(function, 1);
+            fresh_host.numbers = {{614, 800.0}, {65, -4110.0}, {755, 28.0}, {615, 60.96}};
+            pre_install(gauge, "s1", fresh.handle());
+            send_service(gauge, PANEL_SERVICE_CONNECT_TO_WINDOW);
+            fresh_host.numbers[614] = 700.0;  // the radio altimeter passes 2500 ft
+            for (int i = 0; i < 3; ++i) exercise_gauge(gauge, 1.0, problems);
+            std::size_t failed = 0;
+            for (const std::string& line : platform_calls()) {
+                failed += line.rfind(function, 0) == 0 && !succeeded(line);
+            }
+            vantor_platform_clear_failures();
+            send_service(gauge, PANEL_SERVICE_PRE_KILL);
+            EXPECT_EQ(vantor_platform_live_buffers(), 0u);
+            EXPECT_EQ(vantor_platform_live_devices(), 0u);
+            if (failed > 0) {
+                reached.insert(function);
+                // Off for good: a new install loads nothing, a click plays nothing.
+                vantor_platform_clear_call_log();
+                pre_install(gauge, "s1", fresh.handle());
+                exercise_gauge(gauge, 1.0, problems);
+                send_service(gauge, PANEL_SERVICE_PRE_KILL);
+                EXPECT_TRUE(calls_starting("CreateSoundBuffer").empty());
+                EXPECT_TRUE(calls_starting("Play").empty());
+            }
+        }
+    }
+    EXPECT_TRUE(problems.empty()) << problems.front();
+    EXPECT_EQ(reached.size(), std::size(functions)) << "a step no gauge reached";
 }
 
 TEST_F(SwitchTest, FailedPlayReleasesItsBufferAndLaterClicksAreSilent) {

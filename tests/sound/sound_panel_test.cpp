@@ -30,8 +30,10 @@ TEST_F(PlatformTest, SoundPanelScenarioPlaysEveryClickAndTwoCallouts) {
     std::vector<std::uint32_t> waves = played_waves();
     panel.shutdown();
 
-    // 13 callouts and the clicks of the switch, six heads and two selectors.
-    EXPECT_EQ(lines_starting("CreateSoundBuffer", "-> 0"), 22u);
+    // 13 callouts and the clicks of the radio altimeter switch, six heads,
+    // two selectors, the fuel selector, the master switch and the eight
+    // two-position switches.
+    EXPECT_EQ(lines_starting("CreateSoundBuffer", "-> 0"), 32u);
     // The radio click (WAVE 30) plays decoded from ADPCM: one size of its own.
     const std::vector<std::string> plays = calls_starting("Play ");
     ASSERT_EQ(plays.size(), waves.size());
@@ -51,12 +53,15 @@ TEST_F(PlatformTest, SoundPanelScenarioPlaysEveryClickAndTwoCallouts) {
         30, 30, 30, 30,      // ADF: tone on; off; power and tone on again
         30, 30,              // transponder off, on
         10, 10,              // the two selectors
+        10, 10,              // fuel selector left, right
+        10, 10, 10,          // master switch guard opened, battery on, guard closed
+        10, 10, 10, 10, 10, 10, 10, 10,  // the eight two-position switches
         1280, 1290,          // 2500 ft, 1000 ft
         10, 10,              // radio altimeter switch off, on
     };
     EXPECT_EQ(waves, expected) << out.str();
     EXPECT_EQ(lines_starting("Play ", "-> 0"), expected.size());
-    EXPECT_EQ(calls_starting("Release buffer").size(), 22u) << "every buffer released at the kill";
+    EXPECT_EQ(calls_starting("Release buffer").size(), 32u) << "every buffer released at the kill";
 }
 
 }  // namespace

@@ -23,7 +23,7 @@ void HOST_CALL lookup_var(MODULE_VAR* var) {
     } else if (auto n = active->numbers.find(var->token); n != active->numbers.end()) {
         var->value.number = n->second;
     } else {
-        var->value.number = 0.0;
+        var->value.number = active->other_numbers;
     }
 }
 

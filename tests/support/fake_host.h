@@ -28,6 +28,7 @@ public:
     std::map<UINT32, FLOAT64> numbers;    // token -> 64-bit float value
     std::map<UINT32, UINT32> packed;      // token -> packed-decimal value
     std::map<std::string, FLOAT64> calculator;  // expression -> result
+    FLOAT64 other_numbers = 0.0;  // what tokens not in the tables read
 
     std::vector<KeyEvent> key_events;
     std::vector<UINT32> window_toggles;

@@ -109,6 +109,19 @@ TEST_F(ViewerOnExamplePanel, AKnobHeldRepeatsAndWindowsOpenByKey) {
     EXPECT_EQ(view->cursor(), Cursor::Arrow);
 }
 
+TEST_F(ViewerOnExamplePanel, ALeverFollowsThePointerPastItsGauge) {
+    open();
+    view->key_down("3", false);  // the throttle window
+    ticks(2);
+    EXPECT_EQ(view->simulation().number(558), 0.0);
+    click("Throttle_Quadrant", 46, 280, true);
+    auto [x, y] = view->gauge_point("Throttle_Quadrant", 46, -40);  // dragged above the quadrant
+    view->pointer_moved(x, y);
+    view->button_up();
+    ticks(2);
+    EXPECT_EQ(view->simulation().number(558), 1.0);  // fully forward
+}
+
 TEST_F(ViewerOnExamplePanel, TheTooltipShowsAfterTheRestingTime) {
     open();
     auto [x, y] = view->gauge_point("Airspeed", 150, 150);
@@ -168,53 +181,64 @@ TEST_F(ViewerOnExamplePanel, TheSwitchClickIsHeardThroughTheListener) {
     EXPECT_GT(loud, 100);
 }
 
-// The keyboard's flight model, from the simulation's start (parked, engine idling).
-TEST(FlightControls, ControlsMoveTheInstrumentsVariables) {
+// The keyboard's flight model on the simulation's own models (the engine,
+// gear and flaps), from the start state: parked, engine idling.
+class Flying : public ::testing::Test {
+protected:
+    void frames(double seconds) {
+        for (long i = 0; i < std::lround(seconds * FRAMES_PER_SECOND); ++i) {
+            fly.frame(sim);  // as the viewer does: the flight model, then the panel's frame
+            sim.run_frame_models();
+            sim.advance_frame();
+        }
+    }
+    void hold(Control c, double seconds) {
+        fly.press(sim, c);  // acts in the frame it happens in, the first below
+        frames(seconds);
+        fly.release(c);
+    }
     Simulation sim;
     FlightControls fly;
+};
+
+TEST_F(Flying, ControlsMoveTheInstrumentsVariables) {
     fly.take_over(sim);
-    auto hold = [&](Control c, double seconds) {
-        fly.press(sim, c);  // acts in the frame it happens in, the first below
-        for (int i = 0; i < std::lround(seconds * FRAMES_PER_SECOND); ++i) fly.frame(sim);
-        fly.release(c);
-    };
-    hold(Control::ThrottleUp, 3.0);  // full power
+    hold(Control::ThrottleUp, 3.0);  // full power, through the throttle's key event
     EXPECT_EQ(sim.number(558), 1.0);
-    for (int i = 0; i < 30 * 18; ++i) fly.frame(sim);  // the take-off roll
+    frames(30);  // the take-off roll
+    EXPECT_GT(sim.number(390), 2600.0);  // the engine model's speed, not ours
     EXPECT_GT(sim.number(61), 100.0);
-    EXPECT_GT(sim.number(390), 2400.0);
     hold(Control::PitchUp, 1.0);
-    EXPECT_NEAR(sim.number(78), PITCH_RATE, 0.5);
-    for (int i = 0; i < 10 * 18; ++i) fly.frame(sim);
+    EXPECT_NEAR(sim.number(78), PITCH_RATE, 0.01);
+    frames(10);
     EXPECT_GT(sim.number(74), 100.0);  // climbing
     EXPECT_GT(sim.number(65), 0.0);
     EXPECT_NEAR(sim.number(614) * 3.28084, sim.number(74), 1e-6);
     const double heading = sim.number(84);
     hold(Control::BankLeft, 1.0);
-    EXPECT_NEAR(sim.number(80), BANK_RATE, 1.0);  // left bank is positive
-    for (int i = 0; i < 18; ++i) fly.frame(sim);
+    EXPECT_NEAR(sim.number(80), BANK_RATE, 0.01);  // left bank is positive
+    frames(1);
     EXPECT_GT(std::fmod(heading - sim.number(84) + 360.0, 360.0), 1.0);  // turning left
     EXPECT_LT(sim.number(70), 0.0);
     fly.press(sim, Control::Gear);
     EXPECT_EQ(sim.number(331), 0.0);
-    for (int i = 0; i <= std::lround(GEAR_TRAVEL_SECONDS * 18); ++i) fly.frame(sim);
-    EXPECT_EQ(sim.number(333), 0.0);
+    frames(7);
+    EXPECT_LT(sim.number(333), 1.0);  // the legs up, moved by the engine model
     fly.press(sim, Control::FlapsDown);
-    EXPECT_NEAR(sim.number(329), 16383.0 / FLAP_NOTCHES, 1e-9);
+    EXPECT_EQ(sim.number(329), FLAP_NOTCHES[1]);
+    EXPECT_EQ(fly.flap_notch(), 1);
     const double time = sim.number(557);
     fly.press(sim, Control::TimeBack);
     EXPECT_NEAR(sim.number(557), time - TIME_STEP, 1e-9);
 }
 
-TEST(FlightControls, TheRudderSkidsTheBallAndSpringsBack) {
-    Simulation sim;
-    FlightControls fly;
+TEST_F(Flying, TheRudderSkidsTheBallAndSpringsBack) {
     fly.take_over(sim);
     fly.press(sim, Control::RudderRight);
-    for (int i = 0; i < 9; ++i) fly.frame(sim);
+    frames(0.5);
     EXPECT_LT(sim.number(69), -50.0);  // a skid to the right pushes the ball left
     fly.release(Control::RudderRight);
-    for (int i = 0; i < 18; ++i) fly.frame(sim);
+    frames(1);
     EXPECT_EQ(sim.number(69), 0.0);
 }
 

@@ -80,7 +80,8 @@ void toggle_base(cairo_t* cr, const BitmapInfo& b, const ModuleView&) {
 void toggle_icon(cairo_t* cr, const BitmapInfo& b, const ModuleView&) {
     double cx = b.width / 2.0, cy = b.height / 2.0;
     bool up = b.id == 4031;
-    toggle_lever(cr, cx, cy, cx, up ? 10 : b.height - 10, 7);
+    // The ball at the tip clears the ON and OFF lettering.
+    toggle_lever(cr, cx, cy, cx, up ? 13 : b.height - 13, 7);
 }
 
 // Cowl flaps switch: a whole plate per lever position.
@@ -171,15 +172,19 @@ void guard(cairo_t* cr, double x, double y, double w, double h) {
 
 void master(cairo_t* cr, const BitmapInfo& b, const ModuleView&) {
     if (b.id == 4350) {
-        // Guard closed: a red cover over the lever, hinged at the bottom.
-        guard(cr, 9, 24, 36, 66);
-        label(cr, 27, 60, "MASTER", 6.5);
+        // Guard closed: a red cover over the lever, hinged at the bottom
+        // where the open guard hangs, so that it hides the open one.
+        guard(cr, 15, 22, 25, 97);
+        cairo_rectangle(cr, 17, 108, 21, 4);
+        set(cr, Rgb{0.35, 0.04, 0.03});
+        cairo_fill(cr);
+        label(cr, 27.5, 62, "MASTER", 5.5);
         return;
     }
     panel_fill(cr, b);
     label(cr, 27, 8, "BAT+GEN", 7);
     label(cr, 27, 60, "", 7);
-    label(cr, 9, 57, "OFF", 6);
+    label(cr, 8, 57, "OFF", 5.5);
     label(cr, 27, 95, "BAT", 7);
     cairo_arc(cr, 27, 57, 9, 0, 2 * PI);
     set(cr, Rgb{0.16, 0.16, 0.17});
@@ -377,14 +382,16 @@ void pitch_trim_plate(cairo_t* cr, const BitmapInfo& b, const ModuleView&) {
     text_rotated(cr, 11, 78, -90, "PITCH TRIM", 9, INK, Font::CondensedBold);
     // Pointer travel: 500/pi px per radian, about 2.78 px per degree.
     double centre = 78.5, ppd = 500 / PI * PI / 180;
-    for (int d = -25; d <= 25; d += 5) {
+    for (int d = -20; d <= 20; d += 5) {
         double y = centre + d * ppd;
         cairo_rectangle(cr, 74, y - 0.6, d % 10 ? 5 : 9, 1.2);
         set(cr, INK);
         cairo_fill(cr);
     }
     label(cr, 86, centre, "0", 7);
-    label(cr, 78, 4, "NOSE", 6);
+    // The pointer rises as the nose is trimmed down.
+    label(cr, 73, 4, "NOSE DN", 5.5);
+    label(cr, 73, b.height - 4, "NOSE UP", 5.5);
 }
 
 void pitch_wheel(cairo_t* cr, const BitmapInfo& b, const ModuleView&) {

@@ -215,13 +215,13 @@ const FaceLayout& layout_of(std::uint32_t id) {
          500, 100, {{1600, 2700, GREEN}, {2700, 3060, YELLOW}, {3040, 3080, RED}}, 0.26},
         {2220, 2230, "OIL", "PRESSURE", "LBS PER SQ IN", PSF, 0, {{0, 100, 5, 10}}, {}, 10, 1,
          {{50, 90, GREEN}, {0, 25, RED}}, 0.35},
-        {1000, 1010, "OIL", "TEMP", "DEG C", RANKINE_K, RANKINE_C, {{-70, 150, 10, 50}}, {}, 50, 1,
+        {1000, 1010, "OIL", "TEMP", "DEG C", RANKINE_K, RANKINE_C, {{-70, -50, 10, 20}, {-50, 150, 10, 50}}, {}, 50, 1,
          {{40, 100, GREEN}, {100, 110, RED}}, 0.30},
         {1030, 1040, "FUEL", "PRESSURE", "LBS PER SQ IN", PSF, 0, {{0, 35, 1, 5}}, {}, 5, 1,
          {{15, 24, GREEN}}, 0.30},
         {1220, 1230, "CYL HEAD", "TEMP", "DEG C", RANKINE_K, RANKINE_C, {{-50, 0, 10, 50}, {0, 300, 10, 50}},
          {}, 100, 1, {{150, 232, GREEN}, {232, 240, RED}}, 0.30},
-        {1250, 1260, "CARB AIR", "TEMP", "DEG C", 1, 0, {{-50, 50, 5, 10}}, {}, 25, 1,
+        {1250, 1260, "CARB AIR", "TEMP", "DEG C", 1, 0, {{-50, 50, 5, 25}}, {}, 25, 1,
          {{-10, 5, YELLOW}}, 0.30},
         {4280, 4290, "OUTSIDE AIR", "TEMP", "DEG C", 1, 0, {{-70, 50, 2, 10}}, {}, 10, 1, {}, 0.30},
         {4090, 4100, "HYDRAULIC", "PRESSURE", "PSI x 100", PSF, 0, {{0, 2000, 100, 500}}, {}, 500, 100,
@@ -249,6 +249,7 @@ const FaceLayout& layout_of(std::uint32_t id) {
         find(1220).title_dx = 0.25;
         find(1250).title_dx = 0.25;
         find(1060).label_scale = 0.75;
+        find(400).title_dy = 0.45;  // clear of the ammeter's low pivot
         return true;
     }();
     (void)tweaked;

@@ -1,0 +1,33 @@
+// Mechanics shared by the cockpit switches: fresh variable lookups, the
+// tooltip words "on" and "off", and the click sound of a switch that owns
+// one.
+#pragma once
+
+#include "frame/host_types.h"
+#include "sound/sound_slot.h"
+
+// The module's tooltip words for a two-state control.
+extern const char SWITCH_WORD_ON[];
+extern const char SWITCH_WORD_OFF[];
+
+// The token's present value, read into a fresh zero-filled record (0.0 when
+// the host does not answer).
+FLOAT64 lookup_value(UINT32 token);
+
+// "on" when the token's value is greater than 0.0, otherwise "off".
+const char* on_off_word(UINT32 token);
+
+// Pre-install fills the slot with the switch click, kill empties it; every
+// other notification leaves it alone.
+void switch_sound_service(SoundSlot* slot, UINT32 service_id, WORD_PTR extra);
+
+// The records every two-position switch shares: base plate, lever icons
+// (0 down = off, 1 up = on) and the whole bitmap as its click area.
+constexpr UINT32 TOGGLE_BASE_BITMAP = 4020;
+constexpr UINT32 TOGGLE_LEVER_BITMAP = 4030;
+constexpr UINT32 TOGGLE_LEVER_COUNT = 2;
+constexpr PIXBOX TOGGLE_CLICK_AREA = {0, 0, 45, 45};
+
+// A click on a two-position switch: the switch's toggle event with value 0,
+// then the click sound.
+void two_position_switch_click(UINT32 toggle_event, SoundSlot* slot);
