@@ -72,7 +72,7 @@ endif()
 
 # The platform layer, the host emulator, its renderer, the art generator and
 # the benchmarks, as they arrive.
-foreach(part platform host host/render tools/artgen tools/backdrops bench)
+foreach(part platform host host/render host/viewer tools/artgen tools/backdrops bench)
   if(EXISTS ${CMAKE_SOURCE_DIR}/${part}/CMakeLists.txt)
     add_subdirectory(${part})
   endif()

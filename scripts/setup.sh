@@ -10,7 +10,7 @@ packages=(
   libcairo2-dev fontconfig fonts-liberation fonts-dseg fonts-dejavu-core fonts-dejavu-extra
   libfontconfig-dev libfreetype-dev
   espeak-ng sox
-  libsdl2-dev xvfb
+  libsdl2-dev xvfb xauth
 )
 
 missing=()

@@ -159,6 +159,7 @@ int PanelRenderer::render() {
     const Light ambient = lighting_.ambient();
     const auto& gauges = panel_.gauges();
     int redrawn = 0;
+    redrawn_.clear();
     for (std::size_t w = 0; w < views_.size(); ++w) {
         if (!panel_.windows()[w].visible) continue;
         WindowView& view = views_[w];
@@ -187,8 +188,12 @@ int PanelRenderer::render() {
         cairo_t* cr = cairo_create(view.canvas.get());
         if (whole) {
             lay(cr, window, std::nullopt);
+            redrawn_.push_back({window, {0, 0, width, height}});
         } else {
-            for (const Rect& r : dirty) lay(cr, window, r);
+            for (const Rect& r : dirty) {
+                lay(cr, window, r);
+                redrawn_.push_back({window, r});
+            }
         }
         cairo_destroy(cr);
     }
@@ -196,18 +201,50 @@ int PanelRenderer::render() {
     return redrawn;
 }
 
-void draw_tooltip(cairo_t* cr, FontBook& fonts, double x, double y, const std::string& text, double canvas_width) {
-    const std::string utf8 = cp1252_to_utf8(text);
-    cairo_save(cr);
+namespace {
+
+struct TooltipText {
+    std::string utf8;
+    double width = 0;   // the box
+    double height = 0;
+    double ascent = 0;
+};
+constexpr double TOOLTIP_PAD = 4.0;
+
+TooltipText measure_tooltip(cairo_t* cr, FontBook& fonts, const std::string& text) {
+    TooltipText t;
+    t.utf8 = cp1252_to_utf8(text);
     set_font(cr, fonts, "Arial", 400, TOOLTIP_FONT_SIZE);
     cairo_text_extents_t te;
-    cairo_text_extents(cr, utf8.c_str(), &te);
+    cairo_text_extents(cr, t.utf8.c_str(), &te);
     cairo_font_extents_t fe;
     cairo_font_extents(cr, &fe);
-    const double pad = 4.0;
-    const double bw = te.x_advance + 2 * pad;
-    const double bh = fe.ascent + fe.descent + 2 * pad;
-    double bx = std::min(x + 12.0, canvas_width - bw - 2.0);
+    t.width = std::ceil(te.x_advance + 2 * TOOLTIP_PAD);
+    t.height = std::ceil(fe.ascent + fe.descent + 2 * TOOLTIP_PAD);
+    t.ascent = fe.ascent;
+    return t;
+}
+
+// The box in the pale yellow of the host's tooltips, its top-left corner at
+// whole pixels (bx, by).
+void draw_tooltip_box(cairo_t* cr, const TooltipText& t, double bx, double by) {
+    cairo_rectangle(cr, bx + 0.5, by + 0.5, t.width, t.height);
+    cairo_set_source_rgb(cr, 1.0, 1.0, 0.88);
+    cairo_fill_preserve(cr);
+    cairo_set_source_rgb(cr, 0.2, 0.2, 0.2);
+    cairo_set_line_width(cr, 1.0);
+    cairo_stroke(cr);
+    cairo_move_to(cr, bx + TOOLTIP_PAD, by + TOOLTIP_PAD + t.ascent);
+    cairo_set_source_rgb(cr, 0, 0, 0);
+    cairo_show_text(cr, t.utf8.c_str());
+}
+
+}  // namespace
+
+void draw_tooltip(cairo_t* cr, FontBook& fonts, double x, double y, const std::string& text, double canvas_width) {
+    cairo_save(cr);
+    const TooltipText t = measure_tooltip(cr, fonts, text);
+    double bx = std::min(x + 12.0, canvas_width - t.width - 2.0);
     bx = std::max(bx, 2.0);
     const double by = y + 20.0;
     // The pointer: a small arrow with its tip on the point.
@@ -221,39 +258,55 @@ void draw_tooltip(cairo_t* cr, FontBook& fonts, double x, double y, const std::s
     cairo_set_source_rgb(cr, 0, 0, 0);
     cairo_set_line_width(cr, 1.0);
     cairo_stroke(cr);
-    // The box, in the pale yellow of the host's tooltips.
-    cairo_rectangle(cr, std::floor(bx) + 0.5, std::floor(by) + 0.5, std::ceil(bw), std::ceil(bh));
-    cairo_set_source_rgb(cr, 1.0, 1.0, 0.88);
-    cairo_fill_preserve(cr);
-    cairo_set_source_rgb(cr, 0.2, 0.2, 0.2);
-    cairo_stroke(cr);
-    cairo_move_to(cr, std::floor(bx) + pad, std::floor(by) + pad + fe.ascent);
-    cairo_set_source_rgb(cr, 0, 0, 0);
-    cairo_show_text(cr, utf8.c_str());
+    draw_tooltip_box(cr, t, std::floor(bx), std::floor(by));
     cairo_restore(cr);
 }
 
-Surface PanelRenderer::compose(const std::optional<Hover>& hover, const std::vector<Caption>& captions) {
-    std::vector<int> shown;
-    for (std::size_t w = 0; w < views_.size(); ++w) {
-        if (panel_.windows()[w].visible && views_[w].canvas) shown.push_back(static_cast<int>(w));
+Surface tooltip_box(FontBook& fonts, const std::string& text) {
+    Surface probe(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, 1, 1));
+    cairo_t* measure = cairo_create(probe.get());
+    const TooltipText t = measure_tooltip(measure, fonts, text);
+    cairo_destroy(measure);
+    Surface out(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, static_cast<int>(t.width) + 2,
+                                           static_cast<int>(t.height) + 2));
+    cairo_t* cr = cairo_create(out.get());
+    set_font(cr, fonts, "Arial", 400, TOOLTIP_FONT_SIZE);
+    draw_tooltip_box(cr, t, 0, 0);
+    cairo_destroy(cr);
+    return out;
+}
+
+const PanelLayout::Place* PanelLayout::find(int window) const {
+    for (const Place& p : places) {
+        if (p.window == window) return &p;
     }
-    // Where each window goes: the first on top, the others in a row below.
-    std::vector<std::pair<int, int>> at(views_.size());
+    return nullptr;
+}
+
+PanelLayout PanelRenderer::layout() {
+    PanelLayout out;
     long long total_w = 2 * MARGIN, total_h = MARGIN;  // many windows may pass 32 bits
     long long row_x = MARGIN, row_h = 0;
-    for (std::size_t k = 0; k < shown.size(); ++k) {
-        auto [w, h] = window_size(shown[k]);
-        if (k == 0) {
-            at[static_cast<std::size_t>(shown[k])] = {MARGIN, MARGIN + TITLE_HEIGHT};
-            total_w = std::max<long long>(total_w, w + 2 * MARGIN);
-            total_h = MARGIN + TITLE_HEIGHT + h + MARGIN;
+    bool first = true;
+    for (std::size_t w = 0; w < views_.size(); ++w) {
+        if (!panel_.windows()[w].visible) continue;
+        auto [width, height] = window_size(static_cast<int>(w));
+        long long x = 0, y = 0;
+        if (first) {
+            x = MARGIN;
+            y = MARGIN + TITLE_HEIGHT;
+            total_w = std::max<long long>(total_w, width + 2 * MARGIN);
+            total_h = MARGIN + TITLE_HEIGHT + height + MARGIN;
+            first = false;
         } else {
-            // Positions past 32 bits are never used: such a picture is refused below.
-            at[static_cast<std::size_t>(shown[k])] = {static_cast<int>(row_x), static_cast<int>(total_h + TITLE_HEIGHT)};
-            row_x += w + MARGIN;
-            row_h = std::max<long long>(row_h, h);
+            x = row_x;
+            y = total_h + TITLE_HEIGHT;
+            row_x += width + MARGIN;
+            row_h = std::max<long long>(row_h, height);
             total_w = std::max(total_w, row_x);
+        }
+        if (x <= MAX_PICTURE_PIXELS && y <= MAX_PICTURE_PIXELS) {
+            out.places.push_back({static_cast<int>(w), {static_cast<int>(x), static_cast<int>(y), width, height}});
         }
     }
     if (row_h > 0) total_h += TITLE_HEIGHT + row_h + MARGIN;
@@ -262,25 +315,68 @@ Surface PanelRenderer::compose(const std::optional<Hover>& hover, const std::vec
                         std::to_string(total_h) + " pixels; at most " + std::to_string(MAX_PICTURE_PIXELS) +
                         " a side can be drawn");
     }
+    out.width = static_cast<int>(std::max<long long>(total_w, 1));
+    out.height = static_cast<int>(std::max<long long>(total_h, 1));
+    return out;
+}
 
-    Surface out(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, static_cast<int>(std::max<long long>(total_w, 1)),
-                                           static_cast<int>(std::max<long long>(total_h, 1))));
+std::optional<GaugeHit> PanelRenderer::gauge_at(const PanelLayout& layout, double x, double y) {
+    const auto& gauges = panel_.gauges();
+    for (std::size_t i = gauges.size(); i-- > 0;) {
+        const PlacedGauge& g = *gauges[i];
+        const PanelLayout::Place* place = layout.find(g.window);
+        if (place == nullptr || !panel_.visible(g)) continue;
+        const Rect r = rect(g);
+        const double wx = x - place->canvas.x, wy = y - place->canvas.y;
+        if (wx < 0 || wy < 0 || wx >= place->canvas.width || wy >= place->canvas.height) continue;
+        if (wx >= r.x && wy >= r.y && wx < r.x + r.width && wy < r.y + r.height) {
+            return GaugeHit{i, to_gauge(layout, g, x, y)};
+        }
+    }
+    return std::nullopt;
+}
+
+PIXPOINT PanelRenderer::to_gauge(const PanelLayout& layout, const PlacedGauge& gauge, double x, double y) {
+    const PanelLayout::Place* place = layout.find(gauge.window);
+    const double ox = place != nullptr ? place->canvas.x : 0, oy = place != nullptr ? place->canvas.y : 0;
+    const auto s = size(gauge);
+    auto held = [](double v) {
+        return static_cast<SINT32>(std::clamp(std::floor(v), static_cast<double>(INT32_MIN), static_cast<double>(INT32_MAX)));
+    };
+    return {held((x - ox - gauge.placement.x) / (s ? s->scale_x : 1.0)),
+            held((y - oy - gauge.placement.y) / (s ? s->scale_y : 1.0))};
+}
+
+std::pair<double, double> PanelRenderer::from_gauge(const PanelLayout& layout, const PlacedGauge& gauge, double gx,
+                                                    double gy) {
+    const PanelLayout::Place* place = layout.find(gauge.window);
+    const double ox = place != nullptr ? place->canvas.x : 0, oy = place != nullptr ? place->canvas.y : 0;
+    const auto s = size(gauge);
+    return {ox + gauge.placement.x + gx * (s ? s->scale_x : 1.0), oy + gauge.placement.y + gy * (s ? s->scale_y : 1.0)};
+}
+
+Surface PanelRenderer::compose(const std::optional<Hover>& hover, const std::vector<Caption>& captions) {
+    const PanelLayout places = layout();
+    Surface out(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, places.width, places.height));
     cairo_t* cr = cairo_create(out.get());
     cairo_set_source_rgb(cr, 0.11, 0.11, 0.12);
     cairo_paint(cr);
     set_font(cr, fonts_, "Arial", 700, 15.0);
-    for (int w : shown) {
-        auto [x, y] = at[static_cast<std::size_t>(w)];
+    for (const PanelLayout::Place& p : places.places) {
+        const int x = p.canvas.x, y = p.canvas.y;
         cairo_set_source_rgb(cr, 0.85, 0.85, 0.82);
         cairo_move_to(cr, x + 2, y - 8);
-        cairo_show_text(cr, cp1252_to_utf8(title(w)).c_str());
-        cairo_set_source_surface(cr, views_[static_cast<std::size_t>(w)].canvas.get(), x, y);
-        cairo_paint(cr);
+        cairo_show_text(cr, cp1252_to_utf8(title(p.window)).c_str());
+        if (cairo_surface_t* canvas = views_[static_cast<std::size_t>(p.window)].canvas.get()) {
+            cairo_set_source_surface(cr, canvas, x, y);
+            cairo_paint(cr);
+        }
     }
     set_font(cr, fonts_, "Arial", 400, 12.0);
     for (const Caption& c : captions) {
-        if (c.window < 0 || static_cast<std::size_t>(c.window) >= views_.size() || !views_[c.window].canvas) continue;
-        auto [x, y] = at[static_cast<std::size_t>(c.window)];
+        const PanelLayout::Place* p = places.find(c.window);
+        if (p == nullptr) continue;
+        const int x = p->canvas.x, y = p->canvas.y;
         cairo_text_extents_t te;
         cairo_text_extents(cr, c.text.c_str(), &te);
         cairo_set_source_rgb(cr, 0.9, 0.9, 0.85);
@@ -289,13 +385,10 @@ Surface PanelRenderer::compose(const std::optional<Hover>& hover, const std::vec
     }
     if (hover) {
         PlacedGauge* gauge = panel_.find(hover->gauge);
-        if (gauge != nullptr && panel_.visible(*gauge) && views_[static_cast<std::size_t>(gauge->window)].canvas) {
-            auto s = size(*gauge);
-            auto [x, y] = at[static_cast<std::size_t>(gauge->window)];
-            const double px = x + gauge->placement.x + hover->point.x * (s ? s->scale_x : 1.0);
-            const double py = y + gauge->placement.y + hover->point.y * (s ? s->scale_y : 1.0);
+        if (gauge != nullptr && panel_.visible(*gauge) && places.find(gauge->window) != nullptr) {
+            auto [px, py] = from_gauge(places, *gauge, hover->point.x, hover->point.y);
             if (auto text = panel_.tooltip_at(*gauge, hover->point)) {
-                draw_tooltip(cr, fonts_, px, py, *text, total_w);
+                draw_tooltip(cr, fonts_, px, py, *text, places.width);
             }
         }
     }

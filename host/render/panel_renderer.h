@@ -36,6 +36,36 @@ struct Hover {
     PIXPOINT point{};  // gauge-bitmap pixels
 };
 
+// Where the visible windows lie in the one picture `compose` draws: the
+// first on top, the others side by side below it, each under its title.
+struct PanelLayout {
+    struct Place {
+        int window = 0;  // index into Panel::windows()
+        Rect canvas;     // the window's pixels in the picture
+    };
+    int width = 1;
+    int height = 1;
+    std::vector<Place> places;  // in the order drawn
+    const Place* find(int window) const;
+    friend bool operator==(const PanelLayout& a, const PanelLayout& b) {
+        if (a.width != b.width || a.height != b.height || a.places.size() != b.places.size()) return false;
+        for (std::size_t i = 0; i < a.places.size(); ++i) {
+            const Rect &p = a.places[i].canvas, &q = b.places[i].canvas;
+            if (a.places[i].window != b.places[i].window || p.x != q.x || p.y != q.y || p.width != q.width ||
+                p.height != q.height) {
+                return false;
+            }
+        }
+        return true;
+    }
+};
+
+// A point of the picture on a placed gauge.
+struct GaugeHit {
+    std::size_t gauge = 0;  // index into Panel::gauges()
+    PIXPOINT point{};       // gauge-bitmap pixels
+};
+
 // A text drawn under a gauge (the gallery's names).
 struct Caption {
     int window = 0;
@@ -65,9 +95,27 @@ public:
     std::string title(int window) const;
     void set_titles(std::vector<std::string> titles) { titles_ = std::move(titles); }
 
-    // Every visible window in one picture: the first visible window on top,
-    // the others side by side below it, each under its title; a tooltip
-    // drawn where the pointer rests, and captions.
+    // Where compose puts each visible window; throws HostError when the
+    // picture would pass Cairo's largest (32767 pixels a side).
+    PanelLayout layout();
+    // The gauge under a point of the picture: of the gauges on a visible
+    // window whose rectangle holds it, the one drawn last (on top).
+    std::optional<GaugeHit> gauge_at(const PanelLayout& layout, double x, double y);
+    // A point of the picture in a gauge's bitmap pixels (rounded down), also
+    // outside the gauge (drags), held within 32 bits.
+    PIXPOINT to_gauge(const PanelLayout& layout, const PlacedGauge& gauge, double x, double y);
+    // A point of a gauge's bitmap in the picture (its window must be placed).
+    std::pair<double, double> from_gauge(const PanelLayout& layout, const PlacedGauge& gauge, double gx, double gy);
+    // The rectangles of the windows' canvases laid again by the last render,
+    // in window pixels (a whole window when it was drawn whole).
+    struct Redrawn {
+        int window;
+        Rect rect;
+    };
+    const std::vector<Redrawn>& redrawn() const { return redrawn_; }
+
+    // Every visible window in one picture (as `layout` places them), each
+    // under its title; a tooltip drawn where the pointer rests, and captions.
     Surface compose(const std::optional<Hover>& hover = std::nullopt, const std::vector<Caption>& captions = {});
 
     // The renderer of panel.gauges()[index].
@@ -99,10 +147,14 @@ private:
     std::vector<WindowView> views_;
     std::vector<std::unique_ptr<GaugeRenderer>> gauges_;  // by index in panel.gauges()
     long gauges_redrawn_ = 0;
+    std::vector<Redrawn> redrawn_;
     std::vector<std::string> warnings_;
 };
 
 // Draws a tooltip box with the text (Windows-1252) pointing at (x, y).
 void draw_tooltip(cairo_t* cr, FontBook& fonts, double x, double y, const std::string& text, double canvas_width);
+// The same box alone, on a surface of its size (the viewer puts it beside
+// the pointer).
+Surface tooltip_box(FontBook& fonts, const std::string& text);
 
 }  // namespace host::render

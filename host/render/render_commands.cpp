@@ -235,7 +235,9 @@ Surface draw_gauge(Session& s, const Options& o) {
 }
 
 int render_command(const Options& o) {
-    if (o.out.empty() || (o.panel.empty() && o.gauge.empty())) throw HostError("render needs --panel or --gauge, and --out (panelhost help render)");
+    if (o.out.empty() || (o.panel.empty() && o.gauge.empty())) {
+        throw HostError("render needs --panel or --gauge, and --out (panelhost help render)");
+    }
     Session s;
     if (o.panel.empty()) {
         const std::string module_path = o.positional.empty() ? default_module() : o.positional[0];

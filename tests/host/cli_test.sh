@@ -84,6 +84,20 @@ out=$(LC_ALL=C.UTF-8 "$panelhost" dump Directionnal_Gyro --bitmaps "$bitmaps") |
 check "dump by default module" $'"Gyro-magnetic compass \\(Heading %1!d!\xC2\xB0' "$out"
 out=$("$panelhost" list --bitmaps "$bitmaps") || failures=$((failures + 1))
 check "list by default module" '^88 gauges$' "$out"
+check "list names the module it read" "^module $(cd "$module_dir" && pwd)/$(basename "$module") \(the module built beside panelhost\)$" "$out"
+
+# The command line explains itself: every command in the usage, help for one,
+# and the nearest names for a mistake.
+out=$("$panelhost" --help) || failures=$((failures + 1))
+for c in list dump scenario lint render run gallery sheet help; do check "usage lists $c" "^  panelhost $c " "$out"; done
+out=$("$panelhost" help scenario) || failures=$((failures + 1))
+check "help scenario" '^  --trace ' "$out"
+err=$("$panelhost" galery 2>&1); [ $? -eq 2 ] || { echo "FAILED: unknown command exit code"; failures=$((failures + 1)); }
+check "unknown command" '^panelhost: unknown command "galery"; did you mean "gallery"\? \(panelhost --help lists the commands\)$' "$err"
+err=$("$panelhost" dump Airsped --bitmaps "$bitmaps" 2>&1)
+check "dump did you mean" 'has no gauge named "Airsped"; did you mean "Airspeed"\?' "$err"
+err=$("$panelhost" scenario --panel "$data/panel.cfg" --scenari x 2>&1)
+check "option did you mean" '^panelhost: unknown option --scenari; did you mean "--scenario"\? \(panelhost help scenario\)$' "$err"
 
 # lint: nothing to say about the example panel; findings as FILE:LINE: and
 # exit status 1; an unreadable panel or a bad command line 2.

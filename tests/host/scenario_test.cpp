@@ -100,8 +100,10 @@ TEST_F(ScenarioRun, VariablesFailuresKeysAndWindows) {
 TEST_F(ScenarioRun, MistakesInARunNameTheLine) {
     EXPECT_EQ(run_error("wait 1\nclick Clock 10 10\n"), "flight.scenario:2: gauge Clock is on a closed window");
     EXPECT_EQ(run_error("hover Altimeter 1 1\n"),
-              "flight.scenario:1: gauge \"Altimeter\" is not placed on the panel (module Vantor_Instr has it: place "
-              "it in panel.cfg)");
+              "flight.scenario:1: gauge \"Altimeter\" is not placed on the panel (module Vantor_Instr has it: place it "
+              "in panel.cfg)");
+    EXPECT_EQ(run_error("hover Airsped 1 1\n"),
+              "flight.scenario:1: gauge \"Airsped\" is not placed on the panel; did you mean \"Airspeed\"?");
     EXPECT_EQ(run_error("set 23 118.5\n"), "flight.scenario:1: token 23 takes a packed value such as 0x1800");
     EXPECT_EQ(run_error("move 1 2\n"), "flight.scenario:1: move without a held button");
     EXPECT_EQ(run_error("wait soon\n"), "flight.scenario:1: expected a frame count, found soon");

@@ -86,13 +86,14 @@ grep -q "warning: --at 5.00 s lies past the end of .*steps.scenario (2.00 s)" "$
 said=$("$program" render --gauge Bendix_DME --scale 3 --out "$work/dme.png")
 [ "$(png_size "$work/dme.png")" = "357 x 177" ] || fail "DME at 3x is $(png_size "$work/dme.png")"
 if "$program" render --gauge Bendix_DMEE --out "$work/none.png" 2> "$work/err"; then fail "unknown --gauge accepted"; fi
-grep -q 'has no gauge named "Bendix_DMEE"' "$work/err" || fail "unknown --gauge: $(cat "$work/err")"
+grep -q 'has no gauge named "Bendix_DMEE"; did you mean "Bendix_DME"?' "$work/err" || fail "unknown --gauge: $(cat "$work/err")"
 
 # A misspelt --hover gauge is an error.
 if "$program" render --panel "$examples/panel.cfg" --out "$work/h.png" --hover Airsped 10 10 2> "$work/err"; then
   fail "misspelt --hover accepted"
 fi
-grep -q -- '--hover Airsped: gauge "Airsped" is not placed on the panel; did you mean "Airspeed"?' "$work/err" || fail "--hover: $(cat "$work/err")"
+grep -q -- '--hover Airsped: gauge "Airsped" is not placed on the panel; did you mean "Airspeed"?' "$work/err" ||
+  fail "--hover: $(cat "$work/err")"
 
 # A window background that cannot be read, and a font that is missing, are
 # told; the picture is still drawn.
