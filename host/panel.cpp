@@ -52,10 +52,12 @@ std::string Panel::module_file(const std::string& name, const Options& options, 
     return path;
 }
 
-LoadedModule& Panel::module_for(const PanelConfig& config, const GaugePlacement& placement) {
-    auto loaded = modules_.find(placement.module);
-    if (loaded != modules_.end()) {
+LoadedModule& Panel::module_for(const PanelConfig& config, const GaugePlacement& placement, NewModules& fresh) {
+    if (auto loaded = modules_.find(placement.module); loaded != modules_.end()) {
         return *loaded->second;
+    }
+    for (auto& [name, module] : fresh) {
+        if (name == placement.module) return *module;
     }
     std::string where;
     const std::string path = module_file(placement.module, options_, config.path, &where);
@@ -63,40 +65,61 @@ LoadedModule& Panel::module_for(const PanelConfig& config, const GaugePlacement&
         throw HostError(config.path, placement.line,
                         placement.key + ": module " + excerpt(placement.module) + " not found (looked in " + where + ")");
     }
-    LoadedModule module;
     try {
-        module = ModuleLoader::load(path);
+        fresh.emplace_back(placement.module, std::make_unique<LoadedModule>(ModuleLoader::load(path)));
     } catch (const HostError& e) {
         throw HostError(config.path, placement.line, placement.key + ": " + e.what());
     }
-    auto owned = std::make_unique<LoadedModule>(std::move(module));
-    LoadedModule& m = *owned;
-    services_.install(m.imports());
-    lifecycle_.push_back({LifecycleCall::ModuleInit, placement.module, {}, 0, 0, {}, simulation_.frame()});
-    if (m.linkage().module_init != nullptr) {
-        m.linkage().module_init();
-    }
-    modules_[placement.module] = std::move(owned);
-    module_order_.push_back(placement.module);
-    return m;
+    return *fresh.back().second;
 }
 
 void Panel::load(const PanelConfig& config) {
     if (loaded_) {
         throw HostError("a panel is already loaded");
     }
-    loaded_ = true;
+    install(config, false);
+}
+
+void Panel::reload(const PanelConfig& config) { install(config, loaded_); }
+
+void Panel::install(const PanelConfig& config, bool keep_window_states) {
+    // Every gauge is placed first, so a bad line stops before any gauge or
+    // module runs (new modules are unloaded uninitialised).
+    NewModules fresh;
+    std::map<const GAUGEHDR*, MouseMap> maps;
+    std::vector<PanelWindow> windows;
     for (const WindowConfig& window : config.windows) {
-        windows_.push_back({window, window.visible});
+        windows.push_back({window, window.visible});
+        if (!keep_window_states) continue;
+        for (const PanelWindow& old : windows_) {
+            if (old.config.section == window.section) windows.back().visible = old.visible;
+        }
     }
-    // Place every gauge first, so a bad line stops the load before any
-    // gauge runs.
-    try {
-        place_all(config);
-    } catch (...) {
-        gauges_.clear();  // none of them was installed: no kill for them
-        throw;
+    std::vector<std::unique_ptr<PlacedGauge>> gauges = place_all(config, fresh, maps);
+
+    kill_gauges();
+    std::vector<std::string> kept;
+    for (const std::string& name : module_order_) {
+        if (std::any_of(gauges.begin(), gauges.end(), [&](const auto& g) { return g->placement.module == name; })) {
+            kept.push_back(name);
+            continue;
+        }
+        lifecycle_.push_back({LifecycleCall::ModuleDeinit, name, {}, 0, 0, {}, simulation_.frame()});
+        if (modules_[name]->linkage().module_deinit != nullptr) modules_[name]->linkage().module_deinit();
+        modules_.erase(name);
     }
+    module_order_ = kept;
+    for (auto& [name, module] : fresh) {
+        services_.install(module->imports());
+        lifecycle_.push_back({LifecycleCall::ModuleInit, name, {}, 0, 0, {}, simulation_.frame()});
+        if (module->linkage().module_init != nullptr) module->linkage().module_init();
+        modules_[name] = std::move(module);
+        module_order_.push_back(name);
+    }
+    windows_ = std::move(windows);
+    gauges_ = std::move(gauges);
+    mouse_maps_ = std::move(maps);
+    loaded_ = true;
     // Pre-install: the parameter string first, the module handle as the extra argument.
     for (auto& gauge : gauges_) {
         gauge->header->parameters = gauge->placement.parameters.c_str();
@@ -105,10 +128,12 @@ void Panel::load(const PanelConfig& config) {
     connect_pending();
 }
 
-void Panel::place_all(const PanelConfig& config) {
-    for (std::size_t w = 0; w < windows_.size(); ++w) {
-        for (const GaugePlacement& placement : windows_[w].config.gauges) {
-            LoadedModule& module = module_for(config, placement);
+std::vector<std::unique_ptr<PlacedGauge>> Panel::place_all(const PanelConfig& config, NewModules& fresh,
+                                                           std::map<const GAUGEHDR*, MouseMap>& maps) {
+    std::vector<std::unique_ptr<PlacedGauge>> gauges;
+    for (std::size_t w = 0; w < config.windows.size(); ++w) {
+        for (const GaugePlacement& placement : config.windows[w].gauges) {
+            LoadedModule& module = module_for(config, placement, fresh);
             GAUGEHDR* header = module.gauge(placement.gauge);
             if (header == nullptr) {
                 throw HostError(config.path, placement.line,
@@ -123,16 +148,17 @@ void Panel::place_all(const PanelConfig& config) {
             if (header->elements != nullptr && header->elements[0] != nullptr) {
                 gauge->size = bitmaps_.size(header->elements[0]->bitmap_id);
             }
-            if (mouse_maps_.count(header) == 0) {
+            if (maps.count(header) == 0) {
                 try {
-                    mouse_maps_[header] = MouseMap::build(header->mouse_rects);
+                    maps[header] = MouseMap::build(header->mouse_rects);
                 } catch (const HostError& e) {
                     throw HostError(config.path, placement.line, placement.gauge + ": " + e.what());
                 }
             }
-            gauges_.push_back(std::move(gauge));
+            gauges.push_back(std::move(gauge));
         }
     }
+    return gauges;
 }
 
 void Panel::notify(PlacedGauge& gauge, UINT32 service, WORD_PTR extra) {
@@ -168,11 +194,7 @@ void Panel::frame() {
     simulation_.advance_frame();
 }
 
-void Panel::shutdown() {
-    if (!loaded_) {
-        return;
-    }
-    loaded_ = false;
+void Panel::kill_gauges() {
     mouse_.release();
     for (auto& gauge : gauges_) {
         notify(*gauge, PANEL_SERVICE_PRE_KILL, 0);
@@ -181,6 +203,16 @@ void Panel::shutdown() {
     for (auto& gauge : gauges_) {
         gauge->header->parameters = nullptr;
     }
+    gauges_.clear();
+    mouse_maps_.clear();
+}
+
+void Panel::shutdown() {
+    if (!loaded_) {
+        return;
+    }
+    loaded_ = false;
+    kill_gauges();
     for (const std::string& name : module_order_) {
         LoadedModule& m = *modules_[name];
         lifecycle_.push_back({LifecycleCall::ModuleDeinit, name, {}, 0, 0, {}, simulation_.frame()});
@@ -188,8 +220,6 @@ void Panel::shutdown() {
             m.linkage().module_deinit();
         }
     }
-    gauges_.clear();
-    mouse_maps_.clear();
     modules_.clear();
     module_order_.clear();
 }

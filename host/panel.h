@@ -79,6 +79,14 @@ public:
     // Loads the modules and installs every placed gauge; throws HostError
     // naming the configuration file and line of a missing module or gauge.
     void load(const PanelConfig& config);
+    // Puts `config` in place of the loaded panel, as the simulator reloads
+    // a panel. Its placements are resolved first: a missing module or gauge
+    // throws and leaves the panel as it was. Then every gauge is killed,
+    // modules no longer named are de-initialised and unloaded, new ones
+    // loaded and initialised (those still named stay loaded, with their own
+    // state), and the new gauges installed. A window of the same section
+    // keeps its open or closed state; the simulation is untouched.
+    void reload(const PanelConfig& config);
     // One frame: the simulation's frame models, pending window connections,
     // then an update of each gauge on a visible window, then the held mouse
     // button.
@@ -117,8 +125,16 @@ public:
     const ServiceTable& services() const { return services_; }
 
 private:
-    LoadedModule& module_for(const PanelConfig& config, const GaugePlacement& placement);
-    void place_all(const PanelConfig& config);
+    // Modules a panel names that are loaded but not yet initialised, in the
+    // order first named.
+    using NewModules = std::vector<std::pair<std::string, std::unique_ptr<LoadedModule>>>;
+    LoadedModule& module_for(const PanelConfig& config, const GaugePlacement& placement, NewModules& fresh);
+    // The gauges `config` places on `windows`, and their mouse maps; throws
+    // HostError naming the line of a missing module or gauge.
+    std::vector<std::unique_ptr<PlacedGauge>> place_all(const PanelConfig& config, NewModules& fresh,
+                                                        std::map<const GAUGEHDR*, MouseMap>& maps);
+    void install(const PanelConfig& config, bool keep_window_states);
+    void kill_gauges();
     void notify(PlacedGauge& gauge, UINT32 service, WORD_PTR extra);
     void connect_pending();
     void set_visible(int ident, int how);  // 0 close, 1 open, 2 toggle

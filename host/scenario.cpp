@@ -148,7 +148,10 @@ bool Scenario::Player::run_due() {
     while (frames_due_ == 0) {
         if (next_ >= scenario_.commands_.size()) return false;
         const Command& command = scenario_.commands_[next_++];
-        if (command.verb != "wait" && command.verb != "at") commands_unshown_ = true;
+        if (command.verb != "wait" && command.verb != "at") {
+            commands_unshown_ = true;
+            if (on_command) on_command(command);
+        }
         frames_due_ = scenario_.execute(command, panel_, out_, *this);
     }
     return true;

@@ -62,6 +62,8 @@ public:
         bool commands_unshown() const { return commands_unshown_; }
         // Frames run by the scenario so far.
         long frames() const { return frames_; }
+        // Told of each command other than wait and at just before it runs.
+        std::function<void(const Command&)> on_command;
 
     private:
         friend class Scenario;

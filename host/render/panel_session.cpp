@@ -45,8 +45,9 @@ std::string panel_folder(const std::string& panel) {
     return p.empty() ? "." : p.string();
 }
 
-void PanelSession::open(const SessionOptions& o, PanelConfig c, const std::string& background_folder) {
+void PanelSession::open(const SessionOptions& o, PanelConfig c, const std::string& backgrounds) {
     sizes = bitmap_catalog(o);
+    background_folder = backgrounds;
     config = std::move(c);
     Panel::Options options;
     options.module_folders = o.gauge_folders;
@@ -74,6 +75,13 @@ void PanelSession::open(const SessionOptions& o, PanelConfig c, const std::strin
             if (w.config.ident >= 0) panel->open_window(w.config.ident);
         }
     }
+}
+
+void PanelSession::reload(PanelConfig c) {
+    panel->reload(c);
+    config = std::move(c);
+    renderer = std::make_unique<PanelRenderer>(*panel, *bitmaps, fonts, background_folder);
+    renderer->set_titles(config.window_titles);
 }
 
 void PanelSession::report_warnings(bool with_panel, const char* program) const {

@@ -42,11 +42,16 @@ struct PanelSession {
     std::unique_ptr<BitmapStore> bitmaps;
     FontBook fonts;
     std::unique_ptr<PanelRenderer> renderer;
+    std::string background_folder;
     std::vector<std::string> notes;
 
     // Loads the panel (modules from the options, else the build's) and its
     // bitmaps; throws HostError.
     void open(const SessionOptions& options, PanelConfig config, const std::string& background_folder);
+    // Puts another configuration in place of the panel's (Panel::reload),
+    // keeping the simulation, and draws it afresh; throws HostError, the
+    // panel then as it was.
+    void reload(PanelConfig config);
     void warn(const std::string& message) { notes.push_back(message); }
     // What was not as asked, on standard error as "PROGRAM: warning: ...":
     // the notes, the panel's warnings (module, scenario), backgrounds and fonts.

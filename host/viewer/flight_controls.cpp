@@ -49,20 +49,22 @@ double wrap(double v, double period) {
 double towards(double value, double target, double step) {
     return value < target ? std::min(target, value + step) : std::max(target, value - step);
 }
-// Sends a key event; where no handler takes it, `otherwise` does its work.
-template <typename F>
-void send(Simulation& s, UINT32 event, UINT32 value, F otherwise) {
-    if (s.has_handler(event)) {
-        s.trigger_key_event(event, value, EventSource::Host);
-    } else {
-        otherwise();
-    }
-}
-
 // First-order lag with time constant `tau` seconds.
 double lag(double value, double target, double tau) { return value + (target - value) * std::min(1.0, DT / tau); }
 
 }  // namespace
+
+// Sends a key event as the pilot's own input (as a scenario's `key` does);
+// where no handler takes it, `otherwise` does its work.
+template <typename F>
+void FlightControls::send(Simulation& s, UINT32 event, UINT32 value, F otherwise) {
+    if (s.has_handler(event)) {
+        if (on_event) on_event(event, value);
+        s.trigger_key_event(event, value, EventSource::Scenario);
+    } else {
+        otherwise();
+    }
+}
 
 void FlightControls::take_over(const Simulation& s) {
     pitch_ = s.number(PITCH);

@@ -7,6 +7,7 @@
 // flaps; this model only reads what that one drives.
 #pragma once
 
+#include <functional>
 #include <iterator>
 
 #include "host/controls_model.h"
@@ -44,8 +45,16 @@ constexpr double THROTTLE_RATE = 0.4;    // full travel is 1
 constexpr int FLAP_STEPS = static_cast<int>(std::size(FLAP_NOTCHES)) - 1;
 constexpr double TIME_STEP = 1800.0;     // seconds
 
+// The variables the flight model writes (docs/viewer.md): airspeed,
+// vertical speed, ball, turn rate, altitude, pitch, bank, compass and gyro
+// heading, load factor, time of day, radio height.
+inline constexpr UINT32 FLIGHT_MODEL_TOKENS[] = {61, 65, 69, 70, 74, 78, 80, 83, 84, 351, 557, 614};
+
 class FlightControls {
 public:
+    // Told of each key event the controls send, as they send it.
+    std::function<void(UINT32 event, UINT32 value)> on_event;
+
     // Takes the aircraft as the simulation has it now: attitude, heading,
     // altitude, airspeed, throttle, gear and flaps.
     void take_over(const Simulation& simulation);
@@ -62,6 +71,8 @@ public:
 
 private:
     void act(Simulation& simulation, Control control, double dt);
+    template <typename F>
+    void send(Simulation& simulation, UINT32 event, UINT32 value, F otherwise);
 
     bool held_[CONTROL_COUNT] = {};
     bool acted_this_frame_[CONTROL_COUNT] = {};

@@ -72,15 +72,21 @@ const std::vector<KeyBinding>& key_bindings() {
 
 const char* keys_help() { return KEYS_HELP; }
 
-PanelView::PanelView(const ViewOptions& options, std::ostream& out) : out_(out) {
+PanelView::PanelView(const ViewOptions& options, std::ostream& out)
+    : out_(out), panel_path_(options.panel), loaded_stamp_(stamp_of(options.panel)), seen_stamp_(loaded_stamp_) {
     session_.open(options.session, PanelConfig::read(options.panel), render::panel_folder(options.panel));
     speed_ = std::clamp(options.speed, SLOWEST, FASTEST);
     paused_ = options.paused;
     muted_ = options.muted;
+    if (!options.record.empty()) {
+        recorder_ = std::make_unique<SessionRecorder>(options.record, options.panel, *session_.panel);
+        controls_.on_event = [this](UINT32 event, UINT32 value) { recorder_->key_event(event, value); };
+    }
     if (!options.scenario.empty()) {
         scenario_ = std::make_unique<Scenario>(Scenario::read(options.scenario));
         player_ = std::make_unique<Scenario::Player>(*scenario_, *session_.panel, out_);
         scenario_name_ = std::filesystem::path(options.scenario).filename().string();
+        if (recorder_) player_->on_command = [this](const Scenario::Command& c) { recorder_->command(c); };
     } else {
         take_controls();
     }
@@ -89,7 +95,70 @@ PanelView::PanelView(const ViewOptions& options, std::ostream& out) : out_(out) 
 }
 
 PanelView::~PanelView() {
+    try {
+        finish_recording();
+    } catch (const HostError& e) {
+        out_ << "panelview: " << e.what() << "\n";
+    }
     if (session_.panel) session_.panel->shutdown();
+}
+
+void PanelView::finish_recording() {
+    if (!recorder_) return;
+    controls_.on_event = nullptr;
+    if (player_) player_->on_command = nullptr;
+    std::unique_ptr<SessionRecorder> recorder = std::move(recorder_);
+    recorder->finish();
+}
+
+PanelView::FileStamp PanelView::stamp_of(const std::string& path) {
+    std::error_code error;
+    const auto time = std::filesystem::last_write_time(path, error);
+    if (error) return std::nullopt;
+    const auto size = std::filesystem::file_size(path, error);
+    if (error) return std::nullopt;
+    return std::make_pair(time, size);
+}
+
+void PanelView::watch_panel_file() {
+    const FileStamp stamp = stamp_of(panel_path_);
+    // Changed, and still since the last look: an editor has finished writing.
+    if (stamp != loaded_stamp_ && stamp == seen_stamp_) {
+        loaded_stamp_ = stamp;
+        reload();
+    }
+    seen_stamp_ = stamp;
+}
+
+bool PanelView::reload() {
+    try {
+        PanelConfig config = PanelConfig::read(panel_path_);
+        if (pressed_gauge_) button_up();
+        session_.reload(std::move(config));
+    } catch (const HostError& e) {
+        panel_error_ = e.what();
+        out_ << "not reloaded, the panel stays as it was: " << panel_error_ << "\n";
+        return false;
+    }
+    panel_error_.clear();
+    reloaded_at_ = ticks_;
+    out_ << "reloaded " << panel_path_ << " at frame " << session_.simulation.frame() << "\n";
+    if (recorder_) recorder_->note(panel_path_ + " reloaded: what follows was done on the panel as changed");
+    picture_.reset();
+    refresh_picture();
+    update_pointer();
+    return true;
+}
+
+template <typename F>
+void PanelView::fly(F&& action) {
+    if (!recorder_) {
+        action();
+        return;
+    }
+    const SessionRecorder::FlightValues before = SessionRecorder::flight_values(session_.simulation);
+    action();
+    recorder_->flight_changes(before);
 }
 
 void PanelView::take_controls() {
@@ -104,12 +173,13 @@ void PanelView::run_frame() {
              << "; the keyboard flies on from here\n";
         take_controls();
     }
-    controls_.frame(session_.simulation);
+    fly([&] { controls_.frame(session_.simulation); });
     session_.panel->frame();
 }
 
 void PanelView::tick() {
     ++ticks_;
+    if (ticks_ % RELOAD_POLL_TICKS == 0) watch_panel_file();
     if (!paused_) {
         frame_credit_ += speed_;
         for (; frame_credit_ >= 1.0; frame_credit_ -= 1.0) run_frame();
@@ -117,6 +187,7 @@ void PanelView::tick() {
     refresh_picture();
     ++pointer_rest_;
     update_pointer();
+    if (recorder_) recorder_->flush();
 }
 
 void PanelView::refresh_picture() {
@@ -174,7 +245,9 @@ void PanelView::pointer_moved(double x, double y) {
     pointer_rest_ = 0;
     if (pressed_gauge_ && session_.panel->mouse().holding()) {
         const PlacedGauge& gauge = *session_.panel->gauges()[*pressed_gauge_];
-        session_.panel->mouse().move(session_.renderer->to_gauge(layout_, gauge, x, y));
+        const PIXPOINT point = session_.renderer->to_gauge(layout_, gauge, x, y);
+        if (recorder_) recorder_->move(point);
+        session_.panel->mouse().move(point);
     }
     update_pointer();
 }
@@ -190,12 +263,15 @@ void PanelView::button_down(double x, double y, MouseButton button) {
     pressed_gauge_.reset();
     if (auto hit = session_.renderer->gauge_at(layout_, x, y)) {
         pressed_gauge_ = hit->gauge;
-        session_.panel->press(*session_.panel->gauges()[hit->gauge], hit->point, button);
+        PlacedGauge& gauge = *session_.panel->gauges()[hit->gauge];
+        if (recorder_) recorder_->press(gauge, hit->point, button);
+        session_.panel->press(gauge, hit->point, button);
     }
     update_pointer();
 }
 
 void PanelView::button_up() {
+    if (recorder_ && pressed_gauge_) recorder_->release();
     session_.panel->mouse().release();
     pressed_gauge_.reset();
     pointer_rest_ = 0;
@@ -221,7 +297,7 @@ Command PanelView::key_down(const std::string& key, bool shift) {
             take_controls();
         }
         paused_ = false;
-        controls_.press(session_.simulation, found->control);
+        fly([&] { controls_.press(session_.simulation, found->control); });
         break;
     case Command::Pause: paused_ = !paused_; break;
     case Command::Slower: speed_ = std::max(SLOWEST, speed_ / 2); break;
@@ -231,6 +307,7 @@ Command PanelView::key_down(const std::string& key, bool shift) {
         const auto& windows = session_.panel->windows();
         const std::size_t index = static_cast<std::size_t>(found->window - 1);
         if (index < windows.size() && windows[index].config.ident >= 0) {
+            if (recorder_) recorder_->toggle_window(windows[index].config.ident);
             session_.panel->toggle_window(windows[index].config.ident);
         }
         break;
@@ -272,6 +349,9 @@ std::vector<std::string> PanelView::status() const {
         state += line;
     }
     if (muted_) state += "  |  sound off";
+    const std::string file = std::filesystem::path(panel_path_).filename().string();
+    if (!panel_error_.empty()) return {state, file + " not reloaded, the panel as it was: " + panel_error_};
+    if (ticks_ - reloaded_at_ < RELOAD_NOTE_TICKS) return {state, file + " reloaded  |  " + KEYS_HELP};
     return {state, KEYS_HELP};
 }
 

@@ -5,6 +5,8 @@
 // events and plays its sound; everything here is testable without a display.
 #pragma once
 
+#include <cstdint>
+#include <filesystem>
 #include <memory>
 #include <optional>
 #include <ostream>
@@ -14,6 +16,7 @@
 #include "host/render/panel_session.h"
 #include "host/scenario.h"
 #include "host/viewer/flight_controls.h"
+#include "host/viewer/session_recorder.h"
 
 namespace host::viewer {
 
@@ -24,6 +27,10 @@ using render::Rect;
 // many ticks shows the tooltip.
 constexpr long TICKS_PER_SECOND = static_cast<long>(FRAMES_PER_SECOND);
 constexpr long HOVER_TICKS = 9;
+// How often panel.cfg's modification time is looked at, and how long the
+// status line says it was reloaded.
+constexpr long RELOAD_POLL_TICKS = 6;
+constexpr long RELOAD_NOTE_TICKS = 3 * TICKS_PER_SECOND;
 
 enum class Cursor { Arrow, UpArrow, DownArrow, Hand };
 
@@ -47,14 +54,25 @@ struct ViewOptions {
     double speed = 1.0;    // panel frames per tick
     bool paused = false;
     bool muted = false;
+    std::string record;    // the session written to this file as a scenario
     render::SessionOptions session;
 };
 
 class PanelView {
 public:
-    // Loads the panel and the scenario; throws HostError.
+    // Loads the panel and the scenario, starts the recording; throws HostError.
     explicit PanelView(const ViewOptions& options, std::ostream& out);
     ~PanelView();
+
+    // Reads panel.cfg again and puts it in place of the panel, keeping the
+    // simulation (Panel::reload); on a mistake the panel stays as it was
+    // and the status line shows the error. The clock calls this when the
+    // file's modification time (or size) changed and held still since the
+    // last look, every RELOAD_POLL_TICKS.
+    bool reload();
+    const std::string& panel_error() const { return panel_error_; }
+    // Ends the recording: the file waits out the frames run so far.
+    void finish_recording();
 
     // One tick of the viewer's clock: the frames due at the speed (none
     // while paused), each from the scenario while it plays and from the
@@ -97,6 +115,13 @@ public:
     Simulation& simulation() { return session_.simulation; }
 
 private:
+    // File modification time and size; nullopt when it cannot be read.
+    using FileStamp = std::optional<std::pair<std::filesystem::file_time_type, std::uintmax_t>>;
+    static FileStamp stamp_of(const std::string& path);
+    void watch_panel_file();
+    // A call into the keyboard's controls, the flight model's changes recorded.
+    template <typename F>
+    void fly(F&& action);
     void run_frame();
     void refresh_picture();
     void update_pointer();
@@ -104,7 +129,12 @@ private:
     void take_controls();
 
     std::ostream& out_;
+    std::string panel_path_;
+    FileStamp loaded_stamp_, seen_stamp_;
+    std::string panel_error_;
+    long reloaded_at_ = -RELOAD_NOTE_TICKS;
     render::PanelSession session_;
+    std::unique_ptr<SessionRecorder> recorder_;
     std::unique_ptr<Scenario> scenario_;
     std::unique_ptr<Scenario::Player> player_;
     std::string scenario_name_;

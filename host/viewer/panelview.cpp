@@ -34,12 +34,13 @@ using render::Surface;
 constexpr const char* USAGE =
     "usage:\n"
     "  panelview PANEL.CFG [--scenario FILE] [--speed N] [--paused] [--mute] [--size WxH]\n"
-    "            [--input FILE] [--screenshot FILE.png --after SECONDS]\n"
+    "            [--input FILE] [--record FILE] [--screenshot FILE.png --after SECONDS]\n"
     "            [--gauges DIR]... [--module NAME=FILE]... [--bitmaps FILE] [--resources DIR] [--open-all]\n"
     "  panelview --help | --version\n"
     "\n"
     "Shows the panel's windows in a desktop window: click, drag and hover as on the\n"
-    "simulator's panel, fly with the keyboard or play a scenario.\n"
+    "simulator's panel, fly with the keyboard or play a scenario. A change to PANEL.CFG\n"
+    "is loaded while it runs.\n"
     "\n"
     "  --scenario FILE     play a scenario (docs/scenarios.md); the keyboard flies on after it\n"
     "  --speed N           frames of panel time per frame of real time (0.25 to 8)\n"
@@ -47,6 +48,8 @@ constexpr const char* USAGE =
     "  --mute              start with the sound off (M turns it on)\n"
     "  --size WxH          the window's size in pixels (default: the panel, fitted to the screen)\n"
     "  --input FILE        events to play: clicks, keys, screenshots at given times (docs/viewer.md)\n"
+    "  --record FILE       write what is done to the simulation as a scenario that\n"
+    "                      panelhost scenario and run play back (docs/viewer.md)\n"
     "  --screenshot FILE.png --after SECONDS\n"
     "                      write the window as shown after SECONDS, then quit\n"
     "  --gauges, --module, --bitmaps, --resources, --open-all as for panelhost render\n"
@@ -95,6 +98,7 @@ Arguments parse(int argc, char** argv) {
         else if (arg == "--paused") a.view.paused = true;
         else if (arg == "--mute") a.view.muted = true;
         else if (arg == "--input") a.input = value();
+        else if (arg == "--record") a.view.record = value();
         else if (arg == "--screenshot") a.screenshot = value();
         else if (arg == "--after") a.after = number(value(), 0, 86400);
         else if (arg == "--gauges") a.view.session.gauge_folders.push_back(value());
@@ -116,7 +120,7 @@ Arguments parse(int argc, char** argv) {
             a.size = std::make_pair(w, h);
         } else if (arg.rfind("--", 0) == 0) {
             static const std::vector<std::string> known = {
-                "--scenario", "--speed", "--paused", "--mute", "--input", "--screenshot", "--after", "--size",
+                "--scenario", "--speed", "--paused", "--mute", "--input", "--record", "--screenshot", "--after", "--size",
                 "--gauges", "--module", "--bitmaps", "--resources", "--open-all", "--help", "--version"};
             throw HostError("unknown option " + excerpt(arg) + did_you_mean(arg, known) + " (panelview --help)");
         } else {

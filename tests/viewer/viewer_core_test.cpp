@@ -7,10 +7,12 @@
 #include <cmath>
 #include <cstdint>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
 #include "host/host_error.h"
+#include "host/scenario.h"
 #include "host/suggest.h"
 #include "host/viewer/input_script.h"
 #include "host/viewer/panel_view.h"
@@ -49,10 +51,12 @@ render::Surface copy(cairo_surface_t* s) {
 
 class ViewerOnExamplePanel : public ::testing::Test {
 protected:
-    void open(const std::string& scenario = {}) {
+    void open(const std::string& scenario = {}, const std::string& record = {},
+              const std::string& panel = VANTOR_EXAMPLE_PANEL) {
         ViewOptions o;
-        o.panel = VANTOR_EXAMPLE_PANEL;
+        o.panel = panel;
         o.scenario = scenario;
+        o.record = record;
         o.session.modules["Vantor_Instr"] = VANTOR_MODULE_PATH;
         o.session.bitmaps = VANTOR_BITMAP_TABLE;
         view = std::make_unique<PanelView>(o, out);
@@ -179,6 +183,100 @@ TEST_F(ViewerOnExamplePanel, TheSwitchClickIsHeardThroughTheListener) {
     click("VOR1_ADF_Switch_H", 40, 20);
     ticks(3);
     EXPECT_GT(loud, 100);
+}
+
+TEST_F(ViewerOnExamplePanel, ARecordedSessionPlaysBackToTheSameState) {
+    const std::string file = ::testing::TempDir() + "viewer_session.scenario";
+    open({}, file);
+    ticks(3);
+    click("VOR1_ADF_Switch_H", 40, 20);
+    ticks(2);
+    view->key_down("3", false);  // the throttle window
+    ticks(1);
+    click("Throttle_Quadrant", 46, 280, true);
+    ticks(2);
+    auto [x, y] = view->gauge_point("Throttle_Quadrant", 46.5, 150.5);
+    view->pointer_moved(x, y);  // a drag: the lever half way
+    ticks(2);
+    view->button_up();
+    view->key_down("G", false);  // the gear lever's event
+    view->key_up("G");
+    view->key_down("Left", false);  // the flight model banks
+    ticks(4);
+    view->key_up("Left");
+    ticks(5);
+    Simulation& seen = view->simulation();
+    std::vector<std::string> log;
+    for (const KeyEvent& e : seen.key_log().events()) log.push_back(KeyEventLog::format(e));
+    view->finish_recording();
+
+    std::ifstream recorded(file);
+    const std::string text((std::istreambuf_iterator<char>(recorded)), std::istreambuf_iterator<char>());
+    for (const char* line : {"\nclick VOR1_ADF_Switch_H 40 20\n", "\ntoggle THROTTLE_PANEL\n", "\npress Throttle_Quadrant 46 280\n",
+                             "\nmove 46 150\n", "\nkey 0x10022 0\n", "\nset 80 "}) {
+        EXPECT_NE(text.find(line), std::string::npos) << line << " not in\n" << text;
+    }
+    Simulation sim;
+    const BitmapCatalog sizes = BitmapCatalog::read(VANTOR_BITMAP_TABLE);
+    Panel::Options modules;
+    modules.module_paths["Vantor_Instr"] = VANTOR_MODULE_PATH;
+    Panel panel(sim, sizes, modules);
+    panel.load(PanelConfig::read(VANTOR_EXAMPLE_PANEL));
+    std::ostringstream shown;
+    Scenario::read(file).run(panel, shown);
+    EXPECT_TRUE(panel.warnings().empty()) << shown.str();
+    std::vector<std::string> played;
+    for (const KeyEvent& e : sim.key_log().events()) played.push_back(KeyEventLog::format(e));
+    EXPECT_EQ(played, log);
+    EXPECT_EQ(sim.frame(), seen.frame());
+    for (const VariableInfo& v : standard_variables()) {
+        EXPECT_EQ(sim.element_value(v.token), seen.element_value(v.token)) << "token " << v.token << " " << v.name;
+    }
+    EXPECT_GT(seen.number(558), 0.3);  // the lever moved, the gear went up, the aircraft banked
+    EXPECT_EQ(seen.number(331), 0.0);
+    EXPECT_GT(seen.number(80), 2.0);
+}
+
+TEST_F(ViewerOnExamplePanel, AChangedPanelFileIsLoadedAndABrokenOneReported) {
+    namespace fs = std::filesystem;
+    const std::string path = ::testing::TempDir() + "viewer_reload/panel.cfg";
+    fs::create_directories(fs::path(path).parent_path());
+    const std::string head = "[Window00]\nsize_mm=400,200\nident=MAIN_PANEL\ngauge00=Vantor_Instr!Airspeed, 0, 0, 150\n";
+    std::ofstream(path) << head;
+    open({}, {}, path);
+    auto write = [&](const std::string& more) {
+        const auto before = fs::last_write_time(path);
+        std::ofstream(path) << head << more;
+        fs::last_write_time(path, before + std::chrono::seconds(1));  // a change even where clocks are coarse
+        ticks(2 * RELOAD_POLL_TICKS);  // seen changed, then seen still
+    };
+    ticks(3 * RELOAD_POLL_TICKS);
+    const long before = view->simulation().frame();
+    EXPECT_THROW(view->gauge_rect("Clock"), HostError);
+    write("gauge01=Vantor_Instr!Clock, 200, 0, 150\n");
+    EXPECT_EQ(view->panel_error(), "");
+    EXPECT_EQ(view->gauge_rect("Clock").width, view->gauge_rect("Airspeed").width);
+    EXPECT_GT(view->simulation().frame(), before + RELOAD_POLL_TICKS);  // run on, not restarted
+    EXPECT_NE(view->status()[1].find("panel.cfg reloaded"), std::string::npos) << view->status()[1];
+    const long frame = view->simulation().frame();
+
+    const struct {
+        const char* line;
+        const char* error;
+    } broken[] = {
+        {"gauge01=Vantor_Instr!Clok, 200, 0, 150\n", "panel.cfg:5: gauge01: module Vantor_Instr has no gauge named \"Clok\"; did you mean \"Clock\"?"},
+        {"gauge01=Vantor_Instr!Clock 200\n", "panel.cfg:5: "},
+    };
+    for (const auto& b : broken) {
+        write(b.line);
+        EXPECT_NE(view->panel_error().find(b.error), std::string::npos) << view->panel_error();
+        EXPECT_NE(view->status()[1].find("not reloaded"), std::string::npos) << view->status()[1];
+        EXPECT_NO_THROW(view->gauge_rect("Clock"));  // the panel as it was, running on
+    }
+    EXPECT_GT(view->simulation().frame(), frame);
+    write("");
+    EXPECT_EQ(view->panel_error(), "");
+    EXPECT_THROW(view->gauge_rect("Clock"), HostError);
 }
 
 // The keyboard's flight model on the simulation's own models (the engine,
