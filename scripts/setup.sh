@@ -11,6 +11,7 @@ packages=(
   libfontconfig-dev libfreetype-dev
   espeak-ng sox
   libsdl2-dev xvfb xauth
+  valgrind
 )
 
 missing=()

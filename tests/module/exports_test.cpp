@@ -11,9 +11,9 @@
 
 namespace {
 
-std::vector<std::string> dynamic_symbols(const std::string& path) {
+std::vector<std::string> dynamic_symbols(const std::string& path, const char* which = "--defined-only") {
     std::vector<std::string> names;
-    std::FILE* nm = popen(("nm -D --defined-only '" + path + "'").c_str(), "r");
+    std::FILE* nm = popen(("nm -D " + std::string(which) + " '" + path + "'").c_str(), "r");
     if (nm == nullptr) {
         ADD_FAILURE() << "cannot run nm";
         return names;
@@ -38,6 +38,24 @@ std::string lower(std::string s) {
 
 TEST(Exports, NativeModuleExportsOnlyTheTwoRecords) {
     EXPECT_EQ(dynamic_symbols(VANTOR_MODULE_PATH), (std::vector<std::string>{"ImportTable", "Linkage"}));
+}
+
+// The module runs in every frame of someone else's process: it never
+// allocates on the heap, so it imports no allocator at all.
+TEST(Exports, NativeModuleImportsNoAllocator) {
+    std::vector<std::string> imported;
+    for (const std::string& name : dynamic_symbols(VANTOR_MODULE_PATH, "--undefined-only")) {
+        imported.push_back(name.substr(0, name.find('@')));
+    }
+    EXPECT_NE(std::find(imported.begin(), imported.end(), "snprintf"), imported.end());  // the list was read
+    for (const std::string& base : imported) {
+        for (const char* allocator : {"malloc", "calloc", "realloc", "free", "strdup", "strndup", "posix_memalign",
+                                      "aligned_alloc", "memalign", "valloc", "_Znwm", "_Znam", "_ZdlPv", "_ZdaPv"}) {
+            EXPECT_NE(base, allocator);
+        }
+        EXPECT_NE(base.rfind("_Znw", 0), 0u) << base;  // every operator new
+        EXPECT_NE(base.rfind("_Zna", 0), 0u) << base;
+    }
 }
 
 class WindowsModule : public ::testing::Test {
