@@ -19,7 +19,6 @@
 #include "host/panel.h"
 #include "platform/vantor_platform.h"
 #include "support/fake_host.h"
-#include "support/gauge_exerciser.h"
 #include "support/loaded_module.h"
 
 using host::BitmapCatalog;
@@ -128,23 +127,6 @@ void BM_ExamplePanelFrame(benchmark::State& state) {
     panel.shutdown();
 }
 BENCHMARK(BM_ExamplePanelFrame)->Unit(benchmark::kMicrosecond);
-
-// Every gauge's update notification and element callbacks, no host around.
-void BM_AllGaugeCallbacks(benchmark::State& state) {
-    ::LoadedModule module;
-    FakeHost host{module.imports()};
-    std::vector<std::string> problems;
-    for (GAUGEHDR* const* g = module.linkage().gauges; *g != nullptr; ++g) pre_install(*g, "", module.handle());
-    double value = 0;
-    for (auto _ : state) {
-        host.other_numbers = value;
-        for (GAUGEHDR* const* g = module.linkage().gauges; *g != nullptr; ++g) update_gauge(*g, value, problems);
-        host.clear_log();
-        value += 0.5;
-    }
-    for (GAUGEHDR* const* g = module.linkage().gauges; *g != nullptr; ++g) send_service(*g, PANEL_SERVICE_PRE_KILL);
-}
-BENCHMARK(BM_AllGaugeCallbacks)->Unit(benchmark::kMicrosecond);
 
 // Pre-install and kill of a sound-making gauge: device, buffers, WAVE
 // parsing (and for the radio heads, ADPCM decoding).

@@ -1,5 +1,7 @@
 #include "module_frame.h"
 
+#include "support/element_walk.h"
+
 #include <benchmark/benchmark.h>
 
 #include <array>
@@ -94,8 +96,17 @@ ModuleFrame::ModuleFrame(GAUGESLINKAGE& linkage, GAUGESIMPORT& imports, WORD_PTR
         if (gauge->callback != nullptr) gauge->callback(gauge, PANEL_SERVICE_PRE_INSTALL, module_handle);
 
         if (gauge->callback != nullptr) add(call_update, as_pointer(gauge->callback), gauge, as_pointer(empty_update));
+        auto variable = [this](MODULE_VAR& var) { add(read_var, nullptr, &var, nullptr); };
+        auto call = [this](auto* e, auto callback) {
+            using Element = std::remove_pointer_t<decltype(e)>;
+            if constexpr (std::is_same_v<Element, ELEMENT_STRING>) {
+                e->text = texts_.emplace_back(e->max_chars + 1, '\0').data();
+                strings_.push_back(e);
+            }
+            if (callback != nullptr) add(call_element<Element>, as_pointer(callback), e, as_pointer(empty_element<Element>));
+        };
         if (gauge->elements != nullptr) {
-            for (ELEMENT_LIST* e = gauge->elements; *e != nullptr; ++e) add_element(*e, 0);
+            for (ELEMENT_LIST* e = gauge->elements; *e != nullptr; ++e) walk_elements(*e, variable, call);
         }
         if (gauge->mouse_rects == nullptr) continue;
         for (MOUSERECT* r = gauge->mouse_rects; r->rect_type != MOUSE_RECT_END; ++r) {
@@ -130,61 +141,6 @@ ModuleFrame::~ModuleFrame() {
 void ModuleFrame::add(void (*thunk)(const Call&), void* function, void* argument, void* empty_function) {
     real_.push_back({thunk, function, argument});
     empty_.push_back({thunk, empty_function, argument});
-}
-
-void ModuleFrame::add_element(ELEMENT_HEADER* h, int depth) {
-    if (h == nullptr || depth > 32) return;
-    auto element = [&](auto* e, auto callback, MODULE_VAR& var) {
-        using Element = std::remove_pointer_t<decltype(e)>;
-        add(read_var, nullptr, &var, nullptr);
-        if (callback != nullptr) add(call_element<Element>, as_pointer(callback), e, as_pointer(empty_element<Element>));
-    };
-    switch (h->element_type) {
-    case ELEMENT_TYPE_NEEDLE: {
-        auto* e = reinterpret_cast<ELEMENT_NEEDLE*>(h);
-        element(e, e->callback, e->source_var);
-        break;
-    }
-    case ELEMENT_TYPE_STRING: {
-        auto* e = reinterpret_cast<ELEMENT_STRING*>(h);
-        e->text = texts_.emplace_back(e->max_chars + 1, '\0').data();
-        strings_.push_back(e);
-        for (MODULE_VAR& v : e->source_var) add(read_var, nullptr, &v, nullptr);
-        if (e->callback != nullptr) {
-            add(call_element<ELEMENT_STRING>, as_pointer(e->callback), e, as_pointer(empty_element<ELEMENT_STRING>));
-        }
-        break;
-    }
-    case ELEMENT_TYPE_SLIDER: {
-        auto* e = reinterpret_cast<ELEMENT_SLIDER*>(h);
-        element(e, e->callback_x, e->source_var_x);
-        element(e, e->callback_y, e->source_var_y);
-        break;
-    }
-    case ELEMENT_TYPE_ICON: {
-        auto* e = reinterpret_cast<ELEMENT_ICON*>(h);
-        element(e, e->callback, e->source_var);
-        break;
-    }
-    case ELEMENT_TYPE_MOVING_IMAGE: {
-        auto* e = reinterpret_cast<ELEMENT_MOVING_IMAGE*>(h);
-        element(e, e->callback_x, e->source_var_x);
-        element(e, e->callback_y, e->source_var_y);
-        break;
-    }
-    case ELEMENT_TYPE_SPRITE: {
-        auto* e = reinterpret_cast<ELEMENT_SPRITE*>(h);
-        element(e, e->callback_x, e->source_var_x);
-        element(e, e->callback_y, e->source_var_y);
-        element(e, e->callback_angle, e->source_var_angle);
-        break;
-    }
-    default:
-        break;
-    }
-    if (h->next_element != nullptr) {
-        for (ELEMENT_LIST* child = h->next_element; *child != nullptr; ++child) add_element(*child, depth + 1);
-    }
 }
 
 void ModuleFrame::run() {

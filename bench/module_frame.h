@@ -40,7 +40,6 @@ public:
     };
 
 private:
-    void add_element(ELEMENT_HEADER* element, int depth);
     void add(void (*thunk)(const Call&), void* function, void* argument, void* empty_function);
 
     GAUGESLINKAGE& linkage_;

@@ -1,13 +1,15 @@
 #include "support/gauge_exerciser.h"
 
+#include "support/element_walk.h"
+
 #include <cstring>
+#include <type_traits>
 #include <vector>
 
 namespace {
 
 constexpr std::size_t CANARY = 16;
 constexpr unsigned char CANARY_BYTE = 0xA5;
-constexpr int MAX_DEPTH = 32;
 
 void set_var(MODULE_VAR& var, FLOAT64 value) {
     var.previous_value = var.value;
@@ -28,65 +30,6 @@ void string_pass(ELEMENT_STRING* e, const char* name, std::vector<std::string>& 
                            " characters");
     }
     e->text = nullptr;
-}
-
-void element_pass(ELEMENT_HEADER* h, FLOAT64 value, const char* name, std::vector<std::string>& problems, int depth) {
-    if (h == nullptr || depth > MAX_DEPTH) {
-        return;
-    }
-    switch (h->element_type) {
-    case ELEMENT_TYPE_NEEDLE: {
-        auto* e = reinterpret_cast<ELEMENT_NEEDLE*>(h);
-        set_var(e->source_var, value);
-        if (e->callback != nullptr) e->callback(e);
-        break;
-    }
-    case ELEMENT_TYPE_STRING: {
-        auto* e = reinterpret_cast<ELEMENT_STRING*>(h);
-        for (MODULE_VAR& v : e->source_var) set_var(v, value);
-        if (e->callback != nullptr) string_pass(e, name, problems);
-        break;
-    }
-    case ELEMENT_TYPE_SLIDER: {
-        auto* e = reinterpret_cast<ELEMENT_SLIDER*>(h);
-        set_var(e->source_var_x, value);
-        set_var(e->source_var_y, value);
-        if (e->callback_x != nullptr) e->callback_x(e);
-        if (e->callback_y != nullptr) e->callback_y(e);
-        break;
-    }
-    case ELEMENT_TYPE_ICON: {
-        auto* e = reinterpret_cast<ELEMENT_ICON*>(h);
-        set_var(e->source_var, value);
-        if (e->callback != nullptr) e->callback(e);
-        break;
-    }
-    case ELEMENT_TYPE_MOVING_IMAGE: {
-        auto* e = reinterpret_cast<ELEMENT_MOVING_IMAGE*>(h);
-        set_var(e->source_var_x, value);
-        set_var(e->source_var_y, value);
-        if (e->callback_x != nullptr) e->callback_x(e);
-        if (e->callback_y != nullptr) e->callback_y(e);
-        break;
-    }
-    case ELEMENT_TYPE_SPRITE: {
-        auto* e = reinterpret_cast<ELEMENT_SPRITE*>(h);
-        set_var(e->source_var_x, value);
-        set_var(e->source_var_y, value);
-        set_var(e->source_var_angle, value);
-        if (e->callback_x != nullptr) e->callback_x(e);
-        if (e->callback_y != nullptr) e->callback_y(e);
-        if (e->callback_angle != nullptr) e->callback_angle(e);
-        break;
-    }
-    default:
-        break;
-    }
-    if (h->next_element != nullptr) {
-        for (ELEMENT_LIST* child = h->next_element; *child != nullptr; ++child) {
-            element_pass(*child, value, name, problems, depth + 1);
-        }
-    }
 }
 
 void mouse_pass(GAUGEHDR* gauge, FLOAT64 value) {
@@ -137,8 +80,15 @@ void update_gauge(GAUGEHDR* gauge, FLOAT64 value, std::vector<std::string>& prob
         gauge->callback(gauge, PANEL_SERVICE_PRE_UPDATE, 0);
     }
     if (gauge->elements != nullptr) {
-        for (ELEMENT_LIST* e = gauge->elements; *e != nullptr; ++e) {
-            element_pass(*e, value, name, problems, 0);
-        }
+        auto variable = [value](MODULE_VAR& v) { set_var(v, value); };
+        auto call = [&](auto* e, auto callback) {
+            if (callback == nullptr) return;
+            if constexpr (std::is_same_v<decltype(e), ELEMENT_STRING*>) {
+                string_pass(e, name, problems);
+            } else {
+                callback(e);
+            }
+        };
+        for (ELEMENT_LIST* e = gauge->elements; *e != nullptr; ++e) walk_elements(*e, variable, call);
     }
 }
