@@ -23,18 +23,6 @@
 
 namespace fs = std::filesystem;
 
-#if defined(__SANITIZE_ADDRESS__)
-constexpr bool VIEWER_UNDER_LEAK_CHECK = true;
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-constexpr bool VIEWER_UNDER_LEAK_CHECK = true;
-#else
-constexpr bool VIEWER_UNDER_LEAK_CHECK = false;
-#endif
-#else
-constexpr bool VIEWER_UNDER_LEAK_CHECK = false;
-#endif
-
 namespace {
 
 struct Box {
@@ -102,7 +90,7 @@ int run_viewer(const std::string& display, const std::vector<std::string>& args,
         setenv("DISPLAY", display.c_str(), 1);
         setenv("SDL_VIDEODRIVER", "x11", 1);
         setenv("SDL_AUDIODRIVER", "dummy", 1);
-        if (VIEWER_UNDER_LEAK_CHECK) {
+        if (VANTOR_SANITIZED) {
             // Mesa's GL driver, unloaded when the window closes, leaves blocks
             // LeakSanitizer can no longer attribute; SDL's own renderer loads none.
             setenv("SDL_RENDER_DRIVER", "software", 1);
