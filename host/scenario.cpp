@@ -137,11 +137,11 @@ Scenario::Outcome Scenario::run_commands(Panel& panel, std::ostream& out, const 
                                          const std::function<bool()>& stop) const {
     Player player(*this, panel, out);
     while (player.run_due()) {
-        if (stop()) return {false, player.commands_unshown()};
+        if (stop()) return {player.commands_unshown()};
         player.frame();
         on_frame();
     }
-    return {true, player.commands_unshown()};
+    return {player.commands_unshown()};
 }
 
 bool Scenario::Player::run_due() {

@@ -254,11 +254,12 @@ int render_command(const Options& o) {
     }
     check_hover(s, o);
     const long target = o.at ? std::lround(*o.at * FRAMES_PER_SECOND) : -1;
-    ScenarioProgress progress;
-    progress.reached_end = true;
+    Scenario::Outcome progress;
     if (!o.scenario.empty()) {
         std::ostringstream sink;
-        progress = step_scenario(o.scenario, *s.panel, sink, [] {}, target);
+        progress = Scenario::read(o.scenario).run_commands(*s.panel, sink, [] {}, [&] {
+            return target >= 0 && s.simulation.frame() >= target;
+        });
     }
     if (target >= 0 && s.simulation.frame() < target && !o.scenario.empty()) {
         s.warn("--at " + format_seconds(*o.at) + " lies past the end of " + o.scenario + " (" +
@@ -449,14 +450,6 @@ int sheet_command(const Options& o) {
 }
 
 }  // namespace
-
-ScenarioProgress step_scenario(const std::string& path, Panel& panel, std::ostream& out,
-                               const std::function<void()>& on_frame, long until) {
-    Simulation& sim = panel.simulation();
-    const Scenario::Outcome outcome =
-        Scenario::read(path).run_commands(panel, out, on_frame, [&] { return until >= 0 && sim.frame() >= until; });
-    return {outcome.reached_end, outcome.commands_unshown};
-}
 
 bool is_render_command(const std::string& command) {
     return command == "render" || command == "run" || command == "gallery" || command == "sheet";
