@@ -4,7 +4,6 @@
 #include <cmath>
 #include <cstdint>
 #include <map>
-#include <sstream>
 
 #include "host/host_error.h"
 #include "host/simulation.h"
@@ -61,9 +60,7 @@ InputScript InputScript::parse(std::istream& in, const std::string& path) {
     long last_tick = 0;
     while (std::getline(in, raw)) {
         ++line;
-        std::istringstream words(raw.substr(0, raw.find('#')));
-        std::vector<std::string> w;
-        for (std::string word; words >> word;) w.push_back(word);
+        const std::vector<std::string> w = words_of(raw);
         if (w.empty()) continue;
         auto fail = [&](const std::string& what) { return HostError(path, line, what); };
         std::string time = w[0];
