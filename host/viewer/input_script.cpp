@@ -71,10 +71,12 @@ InputScript InputScript::parse(std::istream& in, const std::string& path) {
                        "found " + host::quoted(w[0]));
         }
         if (w.size() < 2) throw fail("expected a command after the time");
-        std::vector<std::string> names;
-        for (const auto& [name, form] : forms()) names.push_back(name);
         auto form = forms().find(w[1]);
-        if (form == forms().end()) throw fail("unknown command " + host::quoted(w[1]) + did_you_mean(w[1], names));
+        if (form == forms().end()) {
+            std::vector<std::string> names;
+            for (const auto& [name, known] : forms()) names.push_back(name);
+            throw fail("unknown command " + host::quoted(w[1]) + did_you_mean(w[1], names));
+        }
         const Form& f = form->second;
         const std::vector<std::string> args(w.begin() + 2, w.end());
         if (args.size() < f.min_args || args.size() > f.max_args) throw fail(std::string("expected: TIME ") + f.usage);
