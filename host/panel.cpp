@@ -104,8 +104,7 @@ void Panel::install(const PanelConfig& config, bool keep_window_states) {
             kept.push_back(name);
             continue;
         }
-        lifecycle_.push_back({LifecycleCall::ModuleDeinit, name, {}, 0, 0, {}, simulation_.frame()});
-        if (modules_[name]->linkage().module_deinit != nullptr) modules_[name]->linkage().module_deinit();
+        deinit_module(name);
         modules_.erase(name);
     }
     module_order_ = kept;
@@ -207,6 +206,14 @@ void Panel::kill_gauges() {
     mouse_maps_.clear();
 }
 
+void Panel::deinit_module(const std::string& name) {
+    LoadedModule& m = *modules_.at(name);
+    lifecycle_.push_back({LifecycleCall::ModuleDeinit, name, {}, 0, 0, {}, simulation_.frame()});
+    if (m.linkage().module_deinit != nullptr) {
+        m.linkage().module_deinit();
+    }
+}
+
 void Panel::shutdown() {
     if (!loaded_) {
         return;
@@ -214,11 +221,7 @@ void Panel::shutdown() {
     loaded_ = false;
     kill_gauges();
     for (const std::string& name : module_order_) {
-        LoadedModule& m = *modules_[name];
-        lifecycle_.push_back({LifecycleCall::ModuleDeinit, name, {}, 0, 0, {}, simulation_.frame()});
-        if (m.linkage().module_deinit != nullptr) {
-            m.linkage().module_deinit();
-        }
+        deinit_module(name);
     }
     modules_.clear();
     module_order_.clear();

@@ -135,6 +135,8 @@ private:
                                                         std::map<const GAUGEHDR*, MouseMap>& maps);
     void install(const PanelConfig& config, bool keep_window_states);
     void kill_gauges();
+    // Records and makes a loaded module's de-initialisation call.
+    void deinit_module(const std::string& name);
     void notify(PlacedGauge& gauge, UINT32 service, WORD_PTR extra);
     void connect_pending();
     void set_visible(int ident, int how);  // 0 close, 1 open, 2 toggle
