@@ -194,7 +194,7 @@ void PanelView::refresh_picture() {
     render::PanelRenderer& renderer = *session_.renderer;
     renderer.render();
     PanelLayout now = renderer.layout();
-    if (!picture_ || !(now == layout_)) {
+    if (!picture_ || now != layout_) {
         layout_ = now;
         picture_ = renderer.compose();
         changes_.assign(1, {0, 0, layout_.width, layout_.height});
