@@ -187,22 +187,27 @@ std::string format_seconds(double seconds) {
 
 std::string module_name(const std::string& path) { return fs::path(path).stem().string(); }
 
-// A window at its gauges' size holding one gauge of the module.
-PanelConfig single_gauge_panel(const std::string& module, const std::string& gauge) {
+// A panel of one open window, [Window00], holding `gauges`.
+PanelConfig one_window_panel(const std::string& path, const std::string& title, std::vector<GaugePlacement> gauges) {
     PanelConfig config;
-    config.path = "(" + gauge + ")";
+    config.path = path;
     WindowConfig window;
     window.number = 0;
     window.section = "Window00";
-    window.title = gauge;
+    window.title = title;
     window.visible = true;
+    window.gauges = std::move(gauges);
+    config.windows.push_back(std::move(window));
+    return config;
+}
+
+// A window at its gauge's size holding one gauge of the module.
+PanelConfig single_gauge_panel(const std::string& module, const std::string& gauge) {
     GaugePlacement p;
     p.module = module;
     p.gauge = gauge;
     p.key = "gauge00";
-    window.gauges.push_back(p);
-    config.windows.push_back(window);
-    return config;
+    return one_window_panel("(" + gauge + ")", gauge, {p});
 }
 
 // One gauge at `scale` times its bitmap's size, on plain panel paint under
@@ -358,13 +363,8 @@ int gallery_command(const Options& o) {
 
     // Every gauge at its own size (at most CELL pixels), shelf-packed in rows.
     constexpr int CELL = 200, WIDTH = 1700, GAP = 16, LABEL = 22;
-    PanelConfig config;
-    config.path = "(gallery)";
-    WindowConfig window;
-    window.number = 0;
-    window.section = "Window00";
-    window.title = "Gauges of " + module_name(module_path);
-    window.visible = true;
+    const std::string name = module_name(module_path);
+    std::vector<GaugePlacement> placements;
     int x = GAP, y = GAP, row_h = 0;
     int index = 0;
     for (const GaugeInfo& g : infos) {
@@ -379,7 +379,7 @@ int gallery_command(const Options& o) {
             row_h = 0;
         }
         GaugePlacement p;
-        p.module = module_name(module_path);
+        p.module = name;
         p.gauge = g.name;
         p.x = x + (cell_w - w) / 2;
         p.y = y;
@@ -388,16 +388,16 @@ int gallery_command(const Options& o) {
         char key[16];
         std::snprintf(key, sizeof key, "gauge%02d", index++);
         p.key = key;
-        window.gauges.push_back(p);
+        placements.push_back(p);
         x += cell_w + GAP;
         row_h = std::max(row_h, h);
     }
-    window.size_mm_x = WIDTH;
-    window.size_mm_y = y + row_h + LABEL + GAP;
-    config.windows.push_back(window);
+    PanelConfig config = one_window_panel("(gallery)", "Gauges of " + name, std::move(placements));
+    config.windows[0].size_mm_x = WIDTH;
+    config.windows[0].size_mm_y = y + row_h + LABEL + GAP;
 
     Options with_module = o;
-    with_module.modules[module_name(module_path)] = module_path;
+    with_module.modules[name] = module_path;
     Session s;
     s.open(with_module, config, ".");
     s.panel->frame();
