@@ -187,6 +187,9 @@ std::string format_seconds(double seconds) {
 
 std::string module_name(const std::string& path) { return fs::path(path).stem().string(); }
 
+// The MODULE a command names, else the module of this build.
+std::string module_given(const Options& o) { return o.positional.empty() ? default_module() : o.positional[0]; }
+
 // A panel of one open window, [Window00], holding `gauges`.
 PanelConfig one_window_panel(const std::string& path, const std::string& title, std::vector<GaugePlacement> gauges) {
     PanelConfig config;
@@ -245,7 +248,7 @@ int render_command(const Options& o) {
     }
     Session s;
     if (o.panel.empty()) {
-        const std::string module_path = o.positional.empty() ? default_module() : o.positional[0];
+        const std::string module_path = module_given(o);
         const LoadedModule module = ModuleLoader::load(module_path);
         if (module.gauge(o.gauge) == nullptr) {
             throw HostError("--gauge: module " + module_path + " has no gauge named " + quoted(o.gauge) +
@@ -357,7 +360,7 @@ std::vector<GaugeInfo> gauge_infos(const std::string& module_path, BitmapStore& 
 
 int gallery_command(const Options& o) {
     if (o.out.empty()) throw HostError("gallery needs --out (panelhost help gallery)");
-    const std::string module_path = o.positional.empty() ? default_module() : o.positional[0];
+    const std::string module_path = module_given(o);
     BitmapStore probe(resources_for(o, module_path));
     std::vector<GaugeInfo> infos = gauge_infos(module_path, probe);
 
@@ -416,7 +419,7 @@ int gallery_command(const Options& o) {
 }
 
 int sheet_command(const Options& o) {
-    const std::string module_path = o.positional.empty() ? default_module() : o.positional[0];
+    const std::string module_path = module_given(o);
     BitmapStore probe(resources_for(o, module_path));
     std::vector<GaugeInfo> infos = gauge_infos(module_path, probe);
     const std::string name = module_name(module_path);
