@@ -32,16 +32,18 @@ Panel::~Panel() {
     simulation_.remove_key_handler(EVENT_PANEL_TOGGLE);
 }
 
+std::string panel_folder(const std::string& panel_path) {
+    const std::filesystem::path folder = std::filesystem::path(panel_path).parent_path();
+    return folder.empty() ? "." : folder.string();
+}
+
 std::string Panel::module_file(const std::string& name, const Options& options, const std::string& config_path,
                                std::string* looked_in) {
     if (auto given = options.module_paths.find(name); given != options.module_paths.end()) {
         return given->second;
     }
     std::vector<std::string> folders = options.module_folders;
-    folders.push_back(std::filesystem::path(config_path).parent_path().string());
-    if (folders.back().empty()) {
-        folders.back() = ".";
-    }
+    folders.push_back(panel_folder(config_path));
     std::string path = ModuleLoader::find(name, folders);
     if (path.empty() && looked_in != nullptr) {
         looked_in->clear();

@@ -30,6 +30,10 @@ constexpr UINT32 EVENT_PANEL_TOGGLE = 0x103CA;
 constexpr UINT32 EVENT_PANEL_OPEN = 0x103CB;
 constexpr UINT32 EVENT_PANEL_CLOSE = 0x103CC;
 
+// The folder of a panel.cfg (where its modules and backgrounds are also
+// looked for), "." for a bare file name.
+std::string panel_folder(const std::string& panel_path);
+
 struct PlacedGauge {
     int window = 0;  // index into Panel::windows()
     GaugePlacement placement;

@@ -240,9 +240,8 @@ private:
     std::optional<Size> window_size(const WindowConfig& w) {
         std::optional<Size> background;
         if (!w.background.empty()) {
-            const std::filesystem::path folder = std::filesystem::path(config_.path).parent_path();
             std::string why;
-            background = bmp_size((folder / w.background).string(), &why);
+            background = bmp_size((std::filesystem::path(panel_folder(config_.path)) / w.background).string(), &why);
             if (!background) add(w.line, "[" + w.section + "] file=" + excerpt(w.background) + ": " + why);
         }
         return w.pixel_size(background);
