@@ -32,16 +32,18 @@ Panel::~Panel() {
     simulation_.remove_key_handler(EVENT_PANEL_TOGGLE);
 }
 
+std::string panel_folder(const std::string& panel_path) {
+    const std::filesystem::path folder = std::filesystem::path(panel_path).parent_path();
+    return folder.empty() ? "." : folder.string();
+}
+
 std::string Panel::module_file(const std::string& name, const Options& options, const std::string& config_path,
                                std::string* looked_in) {
     if (auto given = options.module_paths.find(name); given != options.module_paths.end()) {
         return given->second;
     }
     std::vector<std::string> folders = options.module_folders;
-    folders.push_back(std::filesystem::path(config_path).parent_path().string());
-    if (folders.back().empty()) {
-        folders.back() = ".";
-    }
+    folders.push_back(panel_folder(config_path));
     std::string path = ModuleLoader::find(name, folders);
     if (path.empty() && looked_in != nullptr) {
         looked_in->clear();
@@ -104,8 +106,7 @@ void Panel::install(const PanelConfig& config, bool keep_window_states) {
             kept.push_back(name);
             continue;
         }
-        lifecycle_.push_back({LifecycleCall::ModuleDeinit, name, {}, 0, 0, {}, simulation_.frame()});
-        if (modules_[name]->linkage().module_deinit != nullptr) modules_[name]->linkage().module_deinit();
+        deinit_module(name);
         modules_.erase(name);
     }
     module_order_ = kept;
@@ -207,6 +208,14 @@ void Panel::kill_gauges() {
     mouse_maps_.clear();
 }
 
+void Panel::deinit_module(const std::string& name) {
+    LoadedModule& m = *modules_.at(name);
+    lifecycle_.push_back({LifecycleCall::ModuleDeinit, name, {}, 0, 0, {}, simulation_.frame()});
+    if (m.linkage().module_deinit != nullptr) {
+        m.linkage().module_deinit();
+    }
+}
+
 void Panel::shutdown() {
     if (!loaded_) {
         return;
@@ -214,11 +223,7 @@ void Panel::shutdown() {
     loaded_ = false;
     kill_gauges();
     for (const std::string& name : module_order_) {
-        LoadedModule& m = *modules_[name];
-        lifecycle_.push_back({LifecycleCall::ModuleDeinit, name, {}, 0, 0, {}, simulation_.frame()});
-        if (m.linkage().module_deinit != nullptr) {
-            m.linkage().module_deinit();
-        }
+        deinit_module(name);
     }
     modules_.clear();
     module_order_.clear();

@@ -30,6 +30,10 @@ constexpr UINT32 EVENT_PANEL_TOGGLE = 0x103CA;
 constexpr UINT32 EVENT_PANEL_OPEN = 0x103CB;
 constexpr UINT32 EVENT_PANEL_CLOSE = 0x103CC;
 
+// The folder of a panel.cfg (where its modules and backgrounds are also
+// looked for), "." for a bare file name.
+std::string panel_folder(const std::string& panel_path);
+
 struct PlacedGauge {
     int window = 0;  // index into Panel::windows()
     GaugePlacement placement;
@@ -135,6 +139,8 @@ private:
                                                         std::map<const GAUGEHDR*, MouseMap>& maps);
     void install(const PanelConfig& config, bool keep_window_states);
     void kill_gauges();
+    // Records and makes a loaded module's de-initialisation call.
+    void deinit_module(const std::string& name);
     void notify(PlacedGauge& gauge, UINT32 service, WORD_PTR extra);
     void connect_pending();
     void set_visible(int ident, int how);  // 0 close, 1 open, 2 toggle

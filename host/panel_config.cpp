@@ -185,6 +185,19 @@ std::string panel_name(int id) {
     return std::to_string(id);
 }
 
+std::optional<WindowConfig::Pixels> WindowConfig::pixel_size(const std::optional<Pixels>& background) const {
+    if (!size_mm_x || *size_mm_x <= 0) return background;
+    Pixels s{*size_mm_x, 0};
+    if (size_mm_y && *size_mm_y > 0) {
+        s.height = *size_mm_y;
+    } else if (background && background->width > 0) {
+        s.height = static_cast<int>(
+            std::min<long long>(static_cast<long long>(background->height) * s.width / background->width, MAX_WINDOW_PIXELS));
+    }
+    if (s.height <= 0) return std::nullopt;
+    return s;
+}
+
 PanelConfig PanelConfig::read(const std::string& path) {
     std::ifstream in = open_input(path, "panel configuration");
     return parse(in, path);

@@ -44,6 +44,16 @@ struct WindowConfig {
     int ident = -1;  // -1: none
     std::vector<GaugePlacement> gauges;
     int line = 0;
+
+    struct Pixels {
+        int width = 0;
+        int height = 0;
+    };
+    // The window's size in pixels as drawn: size_mm, its height kept in the
+    // proportions of the background (its file= bitmap's size, when read)
+    // where not given, else the background's own size; nullopt when neither
+    // gives one.
+    std::optional<Pixels> pixel_size(const std::optional<Pixels>& background) const;
 };
 
 struct PanelConfig {

@@ -110,10 +110,7 @@ ParameterUse parameter_use(const std::string& gauge, const std::string& paramete
 
 namespace {
 
-struct Size {
-    int width = 0;
-    int height = 0;
-};
+using Size = WindowConfig::Pixels;
 
 struct Rect {
     int x, y, width, height;
@@ -238,25 +235,16 @@ private:
         }
     }
 
-    // The window's pixel size as the renderer takes it: size_mm, its height
-    // from the background's proportions when not given, else the
-    // background's own size; unknown without either.
+    // The window's pixel size as the renderer takes it, its background read
+    // here from the bitmap file's headers.
     std::optional<Size> window_size(const WindowConfig& w) {
         std::optional<Size> background;
         if (!w.background.empty()) {
-            const std::filesystem::path folder = std::filesystem::path(config_.path).parent_path();
             std::string why;
-            background = bmp_size((folder / w.background).string(), &why);
+            background = bmp_size((std::filesystem::path(panel_folder(config_.path)) / w.background).string(), &why);
             if (!background) add(w.line, "[" + w.section + "] file=" + excerpt(w.background) + ": " + why);
         }
-        if (!w.size_mm_x || *w.size_mm_x <= 0) return background;
-        Size s{*w.size_mm_x, 0};
-        if (w.size_mm_y && *w.size_mm_y > 0) s.height = *w.size_mm_y;
-        else if (background) s.height = static_cast<int>(std::min<long long>(
-                                 static_cast<long long>(background->height) * s.width / background->width,
-                                 MAX_WINDOW_PIXELS));
-        if (s.height <= 0) return std::nullopt;
-        return s;
+        return w.pixel_size(background);
     }
 
     // Where the gauge is drawn: its placed size, or its background

@@ -185,6 +185,17 @@ std::string module_or_default(const std::vector<std::string>& positional, std::s
                     " word" + (positional.size() == 1 ? "" : "s") + " (panelhost help " + command + ")");
 }
 
+// Where a panel's modules are looked for: --gauges and --module, else the
+// folder of the module of this build (the panel.cfg's folder is searched too).
+Panel::Options module_options(const Arguments& a) {
+    Panel::Options options{a.gauge_folders, a.modules};
+    if (options.module_folders.empty() && options.module_paths.empty()) {
+        const std::string built = built_module();
+        if (!built.empty()) options.module_folders.push_back(std::filesystem::path(built).parent_path().string());
+    }
+    return options;
+}
+
 BitmapCatalog bitmaps_for(const Arguments& a) {
     if (!a.bitmaps.empty()) {
         return BitmapCatalog::read(a.bitmaps);
@@ -261,13 +272,7 @@ int scenario(const Arguments& a) {
     PanelConfig config = PanelConfig::read(a.panel);
     Scenario timeline = Scenario::read(a.scenario);
     Simulation simulation;
-    Panel::Options options;
-    options.module_folders = a.gauge_folders;
-    options.module_paths = a.modules;
-    if (options.module_folders.empty() && options.module_paths.empty() && !built_module().empty()) {
-        options.module_folders.push_back(std::filesystem::path(built_module()).parent_path().string());
-    }
-    Panel panel(simulation, bitmaps, options);
+    Panel panel(simulation, bitmaps, module_options(a));
     panel.load(config);
     timeline.run(panel, std::cout);
     panel.shutdown();
@@ -299,10 +304,7 @@ int lint(int argc, char** argv) {
                             "(panelhost help lint)");
         }
         BitmapCatalog bitmaps = bitmaps_for(a);
-        Panel::Options options{a.gauge_folders, a.modules};
-        if (options.module_folders.empty() && options.module_paths.empty() && !built_module().empty()) {
-            options.module_folders.push_back(std::filesystem::path(built_module()).parent_path().string());
-        }
+        const Panel::Options options = module_options(a);
         std::vector<PanelConfig> configs;
         for (const std::string& path : a.positional) configs.push_back(PanelConfig::read(path));
         unsigned long total = 0;

@@ -6,7 +6,6 @@
 #include <cstdint>
 #include <cstdio>
 #include <map>
-#include <sstream>
 
 #include "host/gauge_report.h"
 #include "host/host_error.h"
@@ -106,15 +105,11 @@ Scenario Scenario::parse(std::istream& in, const std::string& path) {
     int line = 0;
     while (std::getline(in, raw)) {
         ++line;
-        auto hash = raw.find('#');
-        std::istringstream words(raw.substr(0, hash));
-        Command command{line, {}, {}};
-        if (!(words >> command.verb)) {
+        const std::vector<std::string> words = words_of(raw);
+        if (words.empty()) {
             continue;
         }
-        for (std::string w; words >> w;) {
-            command.args.push_back(w);
-        }
+        Command command{line, words.front(), {words.begin() + 1, words.end()}};
         auto verb = verbs().find(command.verb);
         if (verb == verbs().end()) {
             throw HostError(path, line, "unknown command " + quoted(command.verb));
@@ -137,11 +132,11 @@ Scenario::Outcome Scenario::run_commands(Panel& panel, std::ostream& out, const 
                                          const std::function<bool()>& stop) const {
     Player player(*this, panel, out);
     while (player.run_due()) {
-        if (stop()) return {false, player.commands_unshown()};
+        if (stop()) return {player.commands_unshown()};
         player.frame();
         on_frame();
     }
-    return {true, player.commands_unshown()};
+    return {player.commands_unshown()};
 }
 
 bool Scenario::Player::run_due() {

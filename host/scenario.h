@@ -32,7 +32,6 @@ public:
     // the whole key-event log, the window changes and any warnings.
     void run(Panel& panel, std::ostream& out) const;
     struct Outcome {
-        bool reached_end = false;       // every command ran
         bool commands_unshown = false;  // commands ran after the last frame: no update has seen them yet
     };
     // Runs the commands in order, calling `on_frame` after each frame they

@@ -4,11 +4,19 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <sstream>
 #include <system_error>
 
 #include "host/host_error.h"
 
 namespace host {
+
+std::vector<std::string> words_of(const std::string& line) {
+    std::istringstream in(line.substr(0, line.find('#')));
+    std::vector<std::string> words;
+    for (std::string word; in >> word;) words.push_back(word);
+    return words;
+}
 
 std::string excerpt(const std::string& s) {
     std::string out;

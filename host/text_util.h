@@ -6,6 +6,7 @@
 #include <fstream>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace host {
 
@@ -23,6 +24,9 @@ inline std::string lower(std::string s) {
     std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
     return s;
 }
+
+// The blank-separated words of a line before its first '#' (a comment).
+std::vector<std::string> words_of(const std::string& line);
 
 // Input shown in a message: at most EXCERPT_MAX bytes of it (then "..."),
 // bytes outside printable ASCII, '"' and '\' escaped as \xNN. quoted() puts

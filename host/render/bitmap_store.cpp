@@ -32,10 +32,6 @@ BitmapStore::Key BitmapStore::key_of(std::uint32_t id, bool keyed, Light light) 
     return {id, keyed, level(light.r), level(light.g), level(light.b), level(light.saturation)};
 }
 
-namespace {
-
-}  // namespace
-
 Surface read_bmp(const std::string& path, bool keyed, std::string* error) {
     std::ifstream in(path, std::ios::binary);
     if (!in) return fail(error, path, "cannot open");

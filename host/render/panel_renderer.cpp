@@ -69,21 +69,19 @@ std::pair<int, int> PanelRenderer::window_size(int window) {
             }
         }
     }
-    int w = 0, h = 0;
+    std::optional<WindowConfig::Pixels> background;
     if (view.source) {
-        w = cairo_image_surface_get_width(view.source.get());
-        h = cairo_image_surface_get_height(view.source.get());
+        background = WindowConfig::Pixels{cairo_image_surface_get_width(view.source.get()),
+                                          cairo_image_surface_get_height(view.source.get())};
     }
-    if (config.size_mm_x && *config.size_mm_x > 0) {
-        const int x = *config.size_mm_x;
-        h = config.size_mm_y && *config.size_mm_y > 0
-                ? *config.size_mm_y
-                : (w > 0 ? static_cast<int>(std::min<long long>(static_cast<long long>(h) * x / w, MAX_WINDOW_PIXELS))
-                         : 0);
-        w = x;
-    }
-    if (w <= 0 || h <= 0) {
-        // Neither size nor background: just wide enough for the gauges.
+    int w = 0, h = 0;
+    if (const auto configured = config.pixel_size(background)) {
+        w = configured->width;
+        h = configured->height;
+    } else {
+        // Neither size nor background: just wide enough for the gauges (and
+        // at least as wide as size_mm).
+        if (config.size_mm_x && *config.size_mm_x > 0) w = *config.size_mm_x;
         for (const auto& g : panel_.gauges()) {
             if (g->window != window) continue;
             Rect r = rect(*g);

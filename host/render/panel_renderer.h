@@ -28,6 +28,7 @@ struct Rect {
     bool intersects(const Rect& o) const {
         return x < o.x + o.width && o.x < x + width && y < o.y + o.height && o.y < y + height;
     }
+    friend bool operator==(const Rect&, const Rect&) = default;
 };
 
 // A pointer resting on a gauge: the tooltip shown there.
@@ -42,22 +43,13 @@ struct PanelLayout {
     struct Place {
         int window = 0;  // index into Panel::windows()
         Rect canvas;     // the window's pixels in the picture
+        friend bool operator==(const Place&, const Place&) = default;
     };
     int width = 1;
     int height = 1;
     std::vector<Place> places;  // in the order drawn
     const Place* find(int window) const;
-    friend bool operator==(const PanelLayout& a, const PanelLayout& b) {
-        if (a.width != b.width || a.height != b.height || a.places.size() != b.places.size()) return false;
-        for (std::size_t i = 0; i < a.places.size(); ++i) {
-            const Rect &p = a.places[i].canvas, &q = b.places[i].canvas;
-            if (a.places[i].window != b.places[i].window || p.x != q.x || p.y != q.y || p.width != q.width ||
-                p.height != q.height) {
-                return false;
-            }
-        }
-        return true;
-    }
+    friend bool operator==(const PanelLayout&, const PanelLayout&) = default;
 };
 
 // A point of the picture on a placed gauge.

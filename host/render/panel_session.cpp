@@ -40,11 +40,6 @@ std::string resources_for(const SessionOptions& o, const std::string& module_pat
     return (p.parent_path() / (p.stem().string() + ".resources") / "bitmap").string();
 }
 
-std::string panel_folder(const std::string& panel) {
-    fs::path p = fs::path(panel).parent_path();
-    return p.empty() ? "." : p.string();
-}
-
 void PanelSession::open(const SessionOptions& o, PanelConfig c, const std::string& backgrounds) {
     sizes = bitmap_catalog(o);
     background_folder = backgrounds;

@@ -31,8 +31,6 @@ std::string default_module();
 BitmapCatalog bitmap_catalog(const SessionOptions& options);
 // The module's bitmaps: --resources, else NAME.resources/bitmap beside it.
 std::string resources_for(const SessionOptions& options, const std::string& module_path);
-// The folder of a panel.cfg, "." for a bare file name.
-std::string panel_folder(const std::string& panel);
 
 struct PanelSession {
     Simulation simulation;

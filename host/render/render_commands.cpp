@@ -187,22 +187,30 @@ std::string format_seconds(double seconds) {
 
 std::string module_name(const std::string& path) { return fs::path(path).stem().string(); }
 
-// A window at its gauges' size holding one gauge of the module.
-PanelConfig single_gauge_panel(const std::string& module, const std::string& gauge) {
+// The MODULE a command names, else the module of this build.
+std::string module_given(const Options& o) { return o.positional.empty() ? default_module() : o.positional[0]; }
+
+// A panel of one open window, [Window00], holding `gauges`.
+PanelConfig one_window_panel(const std::string& path, const std::string& title, std::vector<GaugePlacement> gauges) {
     PanelConfig config;
-    config.path = "(" + gauge + ")";
+    config.path = path;
     WindowConfig window;
     window.number = 0;
     window.section = "Window00";
-    window.title = gauge;
+    window.title = title;
     window.visible = true;
+    window.gauges = std::move(gauges);
+    config.windows.push_back(std::move(window));
+    return config;
+}
+
+// A window at its gauge's size holding one gauge of the module.
+PanelConfig single_gauge_panel(const std::string& module, const std::string& gauge) {
     GaugePlacement p;
     p.module = module;
     p.gauge = gauge;
     p.key = "gauge00";
-    window.gauges.push_back(p);
-    config.windows.push_back(window);
-    return config;
+    return one_window_panel("(" + gauge + ")", gauge, {p});
 }
 
 // One gauge at `scale` times its bitmap's size, on plain panel paint under
@@ -240,7 +248,7 @@ int render_command(const Options& o) {
     }
     Session s;
     if (o.panel.empty()) {
-        const std::string module_path = o.positional.empty() ? default_module() : o.positional[0];
+        const std::string module_path = module_given(o);
         const LoadedModule module = ModuleLoader::load(module_path);
         if (module.gauge(o.gauge) == nullptr) {
             throw HostError("--gauge: module " + module_path + " has no gauge named " + quoted(o.gauge) +
@@ -254,11 +262,12 @@ int render_command(const Options& o) {
     }
     check_hover(s, o);
     const long target = o.at ? std::lround(*o.at * FRAMES_PER_SECOND) : -1;
-    ScenarioProgress progress;
-    progress.reached_end = true;
+    Scenario::Outcome progress;
     if (!o.scenario.empty()) {
         std::ostringstream sink;
-        progress = step_scenario(o.scenario, *s.panel, sink, [] {}, target);
+        progress = Scenario::read(o.scenario).run_commands(*s.panel, sink, [] {}, [&] {
+            return target >= 0 && s.simulation.frame() >= target;
+        });
     }
     if (target >= 0 && s.simulation.frame() < target && !o.scenario.empty()) {
         s.warn("--at " + format_seconds(*o.at) + " lies past the end of " + o.scenario + " (" +
@@ -351,19 +360,14 @@ std::vector<GaugeInfo> gauge_infos(const std::string& module_path, BitmapStore& 
 
 int gallery_command(const Options& o) {
     if (o.out.empty()) throw HostError("gallery needs --out (panelhost help gallery)");
-    const std::string module_path = o.positional.empty() ? default_module() : o.positional[0];
+    const std::string module_path = module_given(o);
     BitmapStore probe(resources_for(o, module_path));
     std::vector<GaugeInfo> infos = gauge_infos(module_path, probe);
 
     // Every gauge at its own size (at most CELL pixels), shelf-packed in rows.
     constexpr int CELL = 200, WIDTH = 1700, GAP = 16, LABEL = 22;
-    PanelConfig config;
-    config.path = "(gallery)";
-    WindowConfig window;
-    window.number = 0;
-    window.section = "Window00";
-    window.title = "Gauges of " + module_name(module_path);
-    window.visible = true;
+    const std::string name = module_name(module_path);
+    std::vector<GaugePlacement> placements;
     int x = GAP, y = GAP, row_h = 0;
     int index = 0;
     for (const GaugeInfo& g : infos) {
@@ -378,7 +382,7 @@ int gallery_command(const Options& o) {
             row_h = 0;
         }
         GaugePlacement p;
-        p.module = module_name(module_path);
+        p.module = name;
         p.gauge = g.name;
         p.x = x + (cell_w - w) / 2;
         p.y = y;
@@ -387,16 +391,16 @@ int gallery_command(const Options& o) {
         char key[16];
         std::snprintf(key, sizeof key, "gauge%02d", index++);
         p.key = key;
-        window.gauges.push_back(p);
+        placements.push_back(p);
         x += cell_w + GAP;
         row_h = std::max(row_h, h);
     }
-    window.size_mm_x = WIDTH;
-    window.size_mm_y = y + row_h + LABEL + GAP;
-    config.windows.push_back(window);
+    PanelConfig config = one_window_panel("(gallery)", "Gauges of " + name, std::move(placements));
+    config.windows[0].size_mm_x = WIDTH;
+    config.windows[0].size_mm_y = y + row_h + LABEL + GAP;
 
     Options with_module = o;
-    with_module.modules[module_name(module_path)] = module_path;
+    with_module.modules[name] = module_path;
     Session s;
     s.open(with_module, config, ".");
     s.panel->frame();
@@ -415,7 +419,7 @@ int gallery_command(const Options& o) {
 }
 
 int sheet_command(const Options& o) {
-    const std::string module_path = o.positional.empty() ? default_module() : o.positional[0];
+    const std::string module_path = module_given(o);
     BitmapStore probe(resources_for(o, module_path));
     std::vector<GaugeInfo> infos = gauge_infos(module_path, probe);
     const std::string name = module_name(module_path);
@@ -449,14 +453,6 @@ int sheet_command(const Options& o) {
 }
 
 }  // namespace
-
-ScenarioProgress step_scenario(const std::string& path, Panel& panel, std::ostream& out,
-                               const std::function<void()>& on_frame, long until) {
-    Simulation& sim = panel.simulation();
-    const Scenario::Outcome outcome =
-        Scenario::read(path).run_commands(panel, out, on_frame, [&] { return until >= 0 && sim.frame() >= until; });
-    return {outcome.reached_end, outcome.commands_unshown};
-}
 
 bool is_render_command(const std::string& command) {
     return command == "render" || command == "run" || command == "gallery" || command == "sheet";

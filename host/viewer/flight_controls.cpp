@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "host/engine_model.h"
+
 namespace host::viewer {
 
 namespace {
@@ -11,13 +13,11 @@ namespace {
 constexpr UINT32 AIRSPEED = 61, VERTICAL_SPEED = 65, BALL = 69, TURN_RATE = 70, ALTITUDE = 74, PITCH = 78,
                  BANK = 80, COMPASS_HEADING = 83, GYRO_HEADING = 84, LOAD_FACTOR = 351, TIME_OF_DAY = 557,
                  RADIO_HEIGHT = 614;
-// The levers it moves through their key events, and what it reads of the
-// engine and systems model's outputs (which it never writes).
+// The levers it moves through their key events (the controls and engine
+// models' own), and what it reads of the engine and systems model's outputs
+// (which it never writes).
 constexpr UINT32 FLAP_SETTING = 329, FLAP_POSITION = 330, GEAR_LEVER = 331, GEAR_LEFT = 333, ENGINE_RUNNING = 364,
                  ENGINE_RPM = 390, THROTTLE = 558;
-constexpr UINT32 EVENT_GEAR_TOGGLE = 0x10022, EVENT_FLAPS_DOWN = 0x100DF, EVENT_FLAPS_UP = 0x100DE,
-                 EVENT_THROTTLE_SET = 0x1011C;
-constexpr double THROTTLE_EVENT_FULL = 16384.0;  // the throttle event's value for a lever fully forward
 constexpr double FULL = 16383.0;  // gear and flap travel
 constexpr double DAY = 86400.0;
 constexpr double PI = 3.14159265358979323846;
@@ -27,7 +27,6 @@ constexpr double VS_UNITS_PER_FPM = 0.00508 * 256.0;  // token 65: metres per se
 constexpr double TURN_UNITS_PER_DEGREE_S = 384.0;     // token 70: standard rate (3 deg/s) is 4.5 x 256
 constexpr double G_UNITS = 624.0;                      // token 351: g x 624
 constexpr double DT = 1.0 / FRAMES_PER_SECOND;
-constexpr double IDLE_RPM = 800.0, FULL_RPM = 2700.0;
 
 // The lever's notch nearest to its setting.
 int notch_of(const Simulation& s) {
@@ -101,7 +100,7 @@ void FlightControls::act(Simulation& s, Control control, double dt) {
     case Control::ThrottleDown: {
         const double step = (control == Control::ThrottleUp ? THROTTLE_RATE : -THROTTLE_RATE) * dt;
         throttle_ = std::clamp(s.number(THROTTLE) + step, 0.0, 1.0);
-        send(s, EVENT_THROTTLE_SET, static_cast<UINT32>(std::lround(throttle_ * THROTTLE_EVENT_FULL)),
+        send(s, EVENT_THROTTLE_SET, static_cast<UINT32>(std::lround(throttle_ * LEVER_AXIS_FULL)),
              [&] { s.set_number(THROTTLE, throttle_); });
         break;
     }
@@ -152,7 +151,8 @@ void FlightControls::frame(Simulation& s) {
     // engine model has it) against pitch and the drag of flaps and gear
     // (their positions, which the engine model moves).
     const bool running = s.number(ENGINE_RUNNING) > 0;
-    const double thrust = running ? std::clamp((s.number(ENGINE_RPM) - IDLE_RPM) / (FULL_RPM - IDLE_RPM), 0.0, 1.0) : 0.0;
+    const double thrust =
+        running ? std::clamp((s.number(ENGINE_RPM) - IDLE_RPM) / (FULL_THROTTLE_RPM - IDLE_RPM), 0.0, 1.0) : 0.0;
     const double flaps = s.number(FLAP_POSITION) / FULL;
     const double gear = s.number(GEAR_LEFT) / FULL;
     const bool airborne = altitude_ > 0;

@@ -4,7 +4,6 @@
 #include <cmath>
 #include <cstdint>
 #include <map>
-#include <sstream>
 
 #include "host/host_error.h"
 #include "host/simulation.h"
@@ -61,9 +60,7 @@ InputScript InputScript::parse(std::istream& in, const std::string& path) {
     long last_tick = 0;
     while (std::getline(in, raw)) {
         ++line;
-        std::istringstream words(raw.substr(0, raw.find('#')));
-        std::vector<std::string> w;
-        for (std::string word; words >> word;) w.push_back(word);
+        const std::vector<std::string> w = words_of(raw);
         if (w.empty()) continue;
         auto fail = [&](const std::string& what) { return HostError(path, line, what); };
         std::string time = w[0];
@@ -74,10 +71,12 @@ InputScript InputScript::parse(std::istream& in, const std::string& path) {
                        "found " + host::quoted(w[0]));
         }
         if (w.size() < 2) throw fail("expected a command after the time");
-        std::vector<std::string> names;
-        for (const auto& [name, form] : forms()) names.push_back(name);
         auto form = forms().find(w[1]);
-        if (form == forms().end()) throw fail("unknown command " + host::quoted(w[1]) + did_you_mean(w[1], names));
+        if (form == forms().end()) {
+            std::vector<std::string> names;
+            for (const auto& [name, known] : forms()) names.push_back(name);
+            throw fail("unknown command " + host::quoted(w[1]) + did_you_mean(w[1], names));
+        }
         const Form& f = form->second;
         const std::vector<std::string> args(w.begin() + 2, w.end());
         if (args.size() < f.min_args || args.size() > f.max_args) throw fail(std::string("expected: TIME ") + f.usage);

@@ -74,7 +74,7 @@ const char* keys_help() { return KEYS_HELP; }
 
 PanelView::PanelView(const ViewOptions& options, std::ostream& out)
     : out_(out), panel_path_(options.panel), loaded_stamp_(stamp_of(options.panel)), seen_stamp_(loaded_stamp_) {
-    session_.open(options.session, PanelConfig::read(options.panel), render::panel_folder(options.panel));
+    session_.open(options.session, PanelConfig::read(options.panel), panel_folder(options.panel));
     speed_ = std::clamp(options.speed, SLOWEST, FASTEST);
     paused_ = options.paused;
     muted_ = options.muted;
@@ -194,7 +194,7 @@ void PanelView::refresh_picture() {
     render::PanelRenderer& renderer = *session_.renderer;
     renderer.render();
     PanelLayout now = renderer.layout();
-    if (!picture_ || !(now == layout_)) {
+    if (!picture_ || now != layout_) {
         layout_ = now;
         picture_ = renderer.compose();
         changes_.assign(1, {0, 0, layout_.width, layout_.height});
