@@ -97,7 +97,7 @@ struct MasterState {
     FLOAT64 generator;
 };
 
-MasterState read_state() { return {lookup_value(BATTERY), lookup_value(GENERATOR)}; }
+MasterState read_state() { return {host_lookup_number(BATTERY), host_lookup_number(GENERATOR)}; }
 
 // The position the two switches make, or `unchanged` when a value is
 // neither zero nor on (negative, NaN). The generator alone counts as up.

@@ -1,18 +1,11 @@
 #include "gauges/controls/switch_common.h"
 
-#include "frame/gauge_records.h"
 #include "frame/host_services.h"
 
 const char SWITCH_WORD_ON[] = "on";
 const char SWITCH_WORD_OFF[] = "off";
 
-FLOAT64 lookup_value(UINT32 token) {
-    MODULE_VAR var = module_var(token);
-    host_lookup_var(&var);
-    return var.value.number;
-}
-
-const char* on_off_word(UINT32 token) { return lookup_value(token) > 0.0 ? SWITCH_WORD_ON : SWITCH_WORD_OFF; }
+const char* on_off_word(UINT32 token) { return host_lookup_number(token) > 0.0 ? SWITCH_WORD_ON : SWITCH_WORD_OFF; }
 
 void switch_sound_service(SoundSlot* slot, UINT32 service_id, WORD_PTR extra) {
     switch (service_id) {

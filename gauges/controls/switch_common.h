@@ -1,6 +1,5 @@
-// Mechanics shared by the cockpit switches: fresh variable lookups, the
-// tooltip words "on" and "off", and the click sound of a switch that owns
-// one.
+// Mechanics shared by the cockpit switches: the tooltip words "on" and
+// "off", and the click sound of a switch that owns one.
 #pragma once
 
 #include "frame/host_types.h"
@@ -9,10 +8,6 @@
 // The module's tooltip words for a two-state control.
 extern const char SWITCH_WORD_ON[];
 extern const char SWITCH_WORD_OFF[];
-
-// The token's present value, read into a fresh zero-filled record (0.0 when
-// the host does not answer).
-FLOAT64 lookup_value(UINT32 token);
 
 // "on" when the token's value is greater than 0.0, otherwise "off".
 const char* on_off_word(UINT32 token);
