@@ -38,12 +38,6 @@ UINT32 radio_lookup_packed(UINT32 token) {
     return var.value.packed;
 }
 
-FLOAT64 radio_lookup_number(UINT32 token) {
-    MODULE_VAR var = module_var(token);
-    host_lookup_var(&var);
-    return var.value.number;
-}
-
 FLOAT64 com_whole_mhz(UINT32 token) {
     const UINT32 v = radio_lookup_packed(token);
     if (v >= 0x3000) {
