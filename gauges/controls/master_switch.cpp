@@ -199,7 +199,7 @@ void HOST_CALL master_callback(GAUGEHDR*, UINT32 service_id, WORD_PTR extra) {
             master_position = BATTERY_AND_GENERATOR_ON;
         }
     }
-    switch_sound_service(&click_sound, service_id, extra);
+    sound_slot_service(&click_sound, service_id, extra, WAVE_SWITCH_CLICK);
 }
 
 }  // namespace

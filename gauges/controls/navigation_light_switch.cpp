@@ -61,7 +61,7 @@ HOST_BOOL HOST_CALL switch_click(MOUSE_CLICK*, UINT32) {
 }
 
 void HOST_CALL switch_callback(GAUGEHDR*, UINT32 service_id, WORD_PTR extra) {
-    switch_sound_service(&click_sound, service_id, extra);
+    sound_slot_service(&click_sound, service_id, extra, WAVE_SWITCH_CLICK);
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
 // Mechanics shared by the cockpit switches: the tooltip words "on" and
-// "off", and the click sound of a switch that owns one.
+// "off", and the click of a two-position switch.
 #pragma once
 
 #include "frame/host_types.h"
@@ -11,10 +11,6 @@ extern const char SWITCH_WORD_OFF[];
 
 // "on" when the token's value is greater than 0.0, otherwise "off".
 const char* on_off_word(UINT32 token);
-
-// Pre-install fills the slot with the switch click, kill empties it; every
-// other notification leaves it alone.
-void switch_sound_service(SoundSlot* slot, UINT32 service_id, WORD_PTR extra);
 
 // The records every two-position switch shares: base plate, lever icons
 // (0 down = off, 1 up = on) and the whole bitmap as its click area.

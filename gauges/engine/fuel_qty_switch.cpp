@@ -106,10 +106,8 @@ void HOST_CALL switch_callback(GAUGEHDR*, UINT32 service_id, WORD_PTR extra) {
         lever_timer = 0;
         display_timer = 0;
         lever_icon = 0;
-        sound_slot_install(&click_sound, extra, WAVE_SWITCH_CLICK);
-    } else if (service_id == PANEL_SERVICE_PRE_KILL) {
-        sound_slot_release(&click_sound);
     }
+    sound_slot_service(&click_sound, service_id, extra, WAVE_SWITCH_CLICK);
 }
 
 }  // namespace
