@@ -6,8 +6,3 @@ const char SWITCH_WORD_ON[] = "on";
 const char SWITCH_WORD_OFF[] = "off";
 
 const char* on_off_word(UINT32 token) { return host_lookup_number(token) > 0.0 ? SWITCH_WORD_ON : SWITCH_WORD_OFF; }
-
-void two_position_switch_click(UINT32 toggle_event, SoundSlot* slot) {
-    host_trigger_key_event(toggle_event, 0);
-    sound_slot_play(slot);
-}
