@@ -12,12 +12,16 @@ constexpr SINT32 LEVER_SAMPLE_INTERVAL = 9;
 struct SampledLever {
     SINT32 icon;        // 0 closed / up, 1 open / down
     SINT32 countdown;   // calls until the next sample
-    FLOAT64 position;   // the part's position at the last call
     FLOAT64 sampled;    // the part's position at the last sample
     FLOAT64 trend;      // -1.0, 0.0 or +1.0
 };
 
-constexpr SampledLever SAMPLED_LEVER_AT_LOAD = {0, LEVER_SAMPLE_INTERVAL, 0.0, 0.0, 0.0};
+constexpr SampledLever SAMPLED_LEVER_AT_LOAD = {
+    .icon = 0,
+    .countdown = LEVER_SAMPLE_INTERVAL,
+    .sampled = 0.0,
+    .trend = 0.0,
+};
 
 // The lever's icon after one call with the part at `position`.
 FLOAT64 sampled_lever_icon(SampledLever* lever, FLOAT64 position);
