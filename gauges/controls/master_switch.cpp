@@ -189,8 +189,8 @@ HOST_BOOL HOST_CALL guard_click(MOUSE_CLICK*, UINT32 mouse_flags) {
 }
 
 void HOST_CALL master_callback(GAUGEHDR*, UINT32 service_id, WORD_PTR extra) {
-    const MasterState s = read_state();
     if (service_id == PANEL_SERVICE_PRE_INSTALL) {
+        const MasterState s = read_state();
         master_position = ALL_OFF;
         if (s.battery > 0.0) {
             master_position = BATTERY_ON;
