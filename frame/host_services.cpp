@@ -31,6 +31,13 @@ void host_lookup_var(MODULE_VAR* var) {
     }
 }
 
+FLOAT64 host_lookup_number(UINT32 token) {
+    MODULE_VAR var{};
+    var.token = token;
+    host_lookup_var(&var);
+    return var.value.number;
+}
+
 bool host_execute_calculator_code(const char* code, FLOAT64* result) {
     auto fn = service<EXECUTE_CALCULATOR_CODE_FN>(SERVICE_EXECUTE_CALCULATOR_CODE);
     if (fn == nullptr) {

@@ -11,5 +11,8 @@ HOST_BOOL host_panel_window_toggle(UINT32 panel_id);
 void host_trigger_key_event(UINT32 event_id, UINT32 value);
 // Leaves the record untouched when the host is not reachable.
 void host_lookup_var(MODULE_VAR* var);
+// The token's present value, read into a fresh zero-filled record: 0.0 when
+// the host is not reachable.
+FLOAT64 host_lookup_number(UINT32 token);
 // Returns false, leaving *result untouched, when the host is not reachable.
 bool host_execute_calculator_code(const char* code, FLOAT64* result);

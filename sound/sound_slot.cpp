@@ -14,3 +14,16 @@ void sound_slot_release(SoundSlot* slot) {
     sound_release_buffer(&slot->buffer);
     sound_release_device(&slot->device);
 }
+
+void sound_slot_service(SoundSlot* slot, UINT32 service_id, WORD_PTR extra, WORD wave_id) {
+    switch (service_id) {
+    case PANEL_SERVICE_PRE_INSTALL:
+        sound_slot_install(slot, extra, wave_id);
+        break;
+    case PANEL_SERVICE_PRE_KILL:
+        sound_slot_release(slot);
+        break;
+    default:
+        break;
+    }
+}

@@ -29,5 +29,9 @@ void sound_slot_play(SoundSlot* slot);
 // At kill: releases the buffer, then the device.
 void sound_slot_release(SoundSlot* slot);
 
+// The slot's part of a gauge callback: pre-install fills it with `wave_id`,
+// kill empties it; every other notification leaves it alone.
+void sound_slot_service(SoundSlot* slot, UINT32 service_id, WORD_PTR extra, WORD wave_id);
+
 // The module handle of a notification's extra argument.
 inline HMODULE sound_module_handle(WORD_PTR extra) { return reinterpret_cast<HMODULE>(extra); }

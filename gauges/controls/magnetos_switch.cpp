@@ -4,7 +4,6 @@
 // while the button is held.
 #include "frame/gauge_records.h"
 #include "frame/host_services.h"
-#include "gauges/controls/switch_common.h"
 
 extern GAUGEHDR gauge_Magnetos_Switch;
 
@@ -60,7 +59,7 @@ MOUSERECT mouse_rects[] = {
 
 // The host has refreshed the right magneto in the element.
 FLOAT64 HOST_CALL key_image(ELEMENT_ICON* key) {
-    magneto_index = 2.0 * lookup_value(LEFT_MAGNETO) + key->source_var.value.number;
+    magneto_index = 2.0 * host_lookup_number(LEFT_MAGNETO) + key->source_var.value.number;
     return magneto_index;
 }
 

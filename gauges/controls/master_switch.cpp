@@ -97,7 +97,7 @@ struct MasterState {
     FLOAT64 generator;
 };
 
-MasterState read_state() { return {lookup_value(BATTERY), lookup_value(GENERATOR)}; }
+MasterState read_state() { return {host_lookup_number(BATTERY), host_lookup_number(GENERATOR)}; }
 
 // The position the two switches make, or `unchanged` when a value is
 // neither zero nor on (negative, NaN). The generator alone counts as up.
@@ -189,8 +189,8 @@ HOST_BOOL HOST_CALL guard_click(MOUSE_CLICK*, UINT32 mouse_flags) {
 }
 
 void HOST_CALL master_callback(GAUGEHDR*, UINT32 service_id, WORD_PTR extra) {
-    const MasterState s = read_state();
     if (service_id == PANEL_SERVICE_PRE_INSTALL) {
+        const MasterState s = read_state();
         master_position = ALL_OFF;
         if (s.battery > 0.0) {
             master_position = BATTERY_ON;
@@ -199,7 +199,7 @@ void HOST_CALL master_callback(GAUGEHDR*, UINT32 service_id, WORD_PTR extra) {
             master_position = BATTERY_AND_GENERATOR_ON;
         }
     }
-    switch_sound_service(&click_sound, service_id, extra);
+    sound_slot_service(&click_sound, service_id, extra, WAVE_SWITCH_CLICK);
 }
 
 }  // namespace

@@ -9,26 +9,23 @@ constexpr FLOAT64 NEAR_CLOSED = 0.05;
 
 }  // namespace
 
+// A position that is not a number is no sample: the last one stays.
 FLOAT64 sampled_lever_icon(SampledLever* lever, FLOAT64 position) {
-    lever->position = position;
     if (lever->countdown > 0) {
         --lever->countdown;
     }
     if (lever->countdown == 0) {
         lever->countdown = LEVER_SAMPLE_INTERVAL;
-        if (lever->position == lever->sampled) {
+        if (position == lever->sampled) {
             lever->trend = 0.0;
-            lever->sampled = lever->position;
-        }
-        if (lever->position > lever->sampled) {
+        } else if (position > lever->sampled) {
             lever->icon = 1;
             lever->trend = 1.0;
-            lever->sampled = lever->position;
-        }
-        if (lever->position < lever->sampled) {
+            lever->sampled = position;
+        } else if (position < lever->sampled) {
             lever->icon = 0;
             lever->trend = -1.0;
-            lever->sampled = lever->position;
+            lever->sampled = position;
         }
     }
     if (lever->sampled >= NEAR_OPEN && lever->trend > 0.0) {

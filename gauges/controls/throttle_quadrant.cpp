@@ -7,7 +7,6 @@
 #include "frame/gauge_records.h"
 #include "frame/host_services.h"
 #include "frame/numeric.h"
-#include "gauges/controls/switch_common.h"
 
 extern GAUGEHDR gauge_Throttle_Quadrant;
 
@@ -206,7 +205,7 @@ bool dive_brake_in_middle(FLOAT64 v) { return v > DIVE_BRAKE_MIDDLE_LOW && v < D
 // Both halves test the one value read at the start, so a click sends at
 // most one event; a lever between the bands ignores clicks.
 HOST_BOOL HOST_CALL dive_brake_up(MOUSE_CLICK*, UINT32) {
-    const FLOAT64 v = lookup_value(DIVE_BRAKE);
+    const FLOAT64 v = host_lookup_number(DIVE_BRAKE);
     if (dive_brake_in_middle(v)) {
         host_trigger_key_event(EVENT_DIVE_BRAKE_MIDDLE_TO_ON, 0);
     }
@@ -217,7 +216,7 @@ HOST_BOOL HOST_CALL dive_brake_up(MOUSE_CLICK*, UINT32) {
 }
 
 HOST_BOOL HOST_CALL dive_brake_down(MOUSE_CLICK*, UINT32) {
-    const FLOAT64 v = lookup_value(DIVE_BRAKE);
+    const FLOAT64 v = host_lookup_number(DIVE_BRAKE);
     if (dive_brake_in_middle(v)) {
         host_trigger_key_event(EVENT_DIVE_BRAKE_MIDDLE_TO_OFF, 0);
     }

@@ -15,9 +15,8 @@ namespace {
 constexpr SINT32 LEVER_UPDATES = 9;
 constexpr SINT32 DISPLAY_UPDATES = 36;
 
-// Module-wide; the timers and the lever picture restart at install.
+// Module-wide; the timers restart at install.
 SINT32 lever_timer = 0;
-SINT32 lever_icon = 0;  // 0 centred, 1 left, 2 right
 SINT32 display_timer = 0;
 
 FLOAT64 HOST_CALL lever_value(ELEMENT_ICON* lever);
@@ -81,19 +80,16 @@ HOST_BOOL HOST_CALL select_right(MOUSE_CLICK*, UINT32) {
     return 0;
 }
 
+// The lever shows the selected tank (1 left, 2 right) while its timer runs,
+// otherwise the centre (0); the display's timer outlasts it.
 FLOAT64 HOST_CALL lever_value(ELEMENT_ICON*) {
     if (lever_timer > 0) {
-        lever_icon = fuel_tank_selection;
         --lever_timer;
-        if (lever_timer <= 0) {
-            lever_timer = 0;
-            lever_icon = 0;
-        }
     }
+    const SINT32 lever_icon = lever_timer > 0 ? fuel_tank_selection : 0;
     if (display_timer > 0) {
         --display_timer;
-        if (display_timer <= 0) {
-            display_timer = 0;
+        if (display_timer == 0) {
             fuel_tank_selection = TANKS_BOTH;
         }
     }
@@ -105,11 +101,8 @@ void HOST_CALL switch_callback(GAUGEHDR*, UINT32 service_id, WORD_PTR extra) {
     if (service_id == PANEL_SERVICE_PRE_INSTALL) {
         lever_timer = 0;
         display_timer = 0;
-        lever_icon = 0;
-        sound_slot_install(&click_sound, extra, WAVE_SWITCH_CLICK);
-    } else if (service_id == PANEL_SERVICE_PRE_KILL) {
-        sound_slot_release(&click_sound);
     }
+    sound_slot_service(&click_sound, service_id, extra, WAVE_SWITCH_CLICK);
 }
 
 }  // namespace

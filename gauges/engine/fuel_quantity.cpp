@@ -1,7 +1,7 @@
 // Fuel Quantity: fuel on board in pounds, both tanks together, or the tank
 // picked on Fuel_Qty_Switch while its selection runs.
 #include "frame/gauge_records.h"
-#include "gauges/engine/engine_lookup.h"
+#include "frame/host_services.h"
 #include "gauges/engine/fuel_tanks.h"
 
 extern GAUGEHDR gauge_Fuel_Quantity;
@@ -76,7 +76,7 @@ MOUSERECT mouse_rects[] = {
 // The needle's own variable holds the left tank, refreshed by the host.
 FLOAT64 HOST_CALL fuel_needle_value(ELEMENT_NEEDLE* needle) {
     FLOAT64 left = needle->source_var.value.number;
-    FLOAT64 right = lookup_number(RIGHT_TANK_TOKEN);
+    FLOAT64 right = host_lookup_number(RIGHT_TANK_TOKEN);
     switch (fuel_tank_selection) {
     case TANK_LEFT:
         fuel_shown = tank_pounds(left);

@@ -1,6 +1,6 @@
 #include "gauges/engine/gear_lamp.h"
 
-#include "gauges/engine/engine_lookup.h"
+#include "frame/host_services.h"
 
 namespace {
 
@@ -14,7 +14,7 @@ constexpr FLOAT64 GEAR_DOWN_ABOVE = 16300.0;
 // Without power, and with the leg in transit (or its position not a
 // number), the lamp shows the barber pole.
 FLOAT64 HOST_CALL gear_lamp_value(ELEMENT_ICON* lamp) {
-    if (!(lookup_number(BUS_VOLTAGE_TOKEN) > LAMP_MIN_VOLTS)) {
+    if (!(host_lookup_number(BUS_VOLTAGE_TOKEN) > LAMP_MIN_VOLTS)) {
         return 0.0;
     }
     FLOAT64 position = lamp->source_var.value.number;

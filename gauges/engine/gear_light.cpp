@@ -1,7 +1,7 @@
 // Gear Light: green lamp lit while both main gear legs are down and locked.
 // The nose gear is not considered.
 #include "frame/gauge_records.h"
-#include "gauges/engine/engine_lookup.h"
+#include "frame/host_services.h"
 
 extern GAUGEHDR gauge_Gear_Light;
 
@@ -49,8 +49,8 @@ MOUSERECT mouse_rects[] = {
 };
 
 FLOAT64 HOST_CALL gear_down_value(ELEMENT_ICON*) {
-    FLOAT64 left = lookup_number(LEFT_GEAR_TOKEN);
-    FLOAT64 right = lookup_number(RIGHT_GEAR_TOKEN);
+    FLOAT64 left = host_lookup_number(LEFT_GEAR_TOKEN);
+    FLOAT64 right = host_lookup_number(RIGHT_GEAR_TOKEN);
     return left >= GEAR_DOWN_FROM && right >= GEAR_DOWN_FROM ? 0.0 : -1.0;
 }
 

@@ -1,7 +1,7 @@
 // Generator Light: red lamp lit while the engine runs and the generator
 // does not charge.
 #include "frame/gauge_records.h"
-#include "gauges/engine/engine_lookup.h"
+#include "frame/host_services.h"
 
 extern GAUGEHDR gauge_Generator_Light;
 
@@ -49,8 +49,8 @@ MOUSERECT mouse_rects[] = {
 };
 
 FLOAT64 HOST_CALL generator_lamp_value(ELEMENT_ICON*) {
-    FLOAT64 generator = lookup_number(GENERATOR_TOKEN);
-    FLOAT64 engine = lookup_number(ENGINE_TOKEN);
+    FLOAT64 generator = host_lookup_number(GENERATOR_TOKEN);
+    FLOAT64 engine = host_lookup_number(ENGINE_TOKEN);
     return generator == 0.0 && engine > 0.0 ? 0.0 : -1.0;
 }
 

@@ -1,7 +1,7 @@
 // Low Fuel Light: amber lamp lit while both tanks together hold 200 lbs or
 // less.
 #include "frame/gauge_records.h"
-#include "gauges/engine/engine_lookup.h"
+#include "frame/host_services.h"
 #include "gauges/engine/fuel_tanks.h"
 
 extern GAUGEHDR gauge_Low_Fuel_Light;
@@ -48,7 +48,7 @@ MOUSERECT mouse_rects[] = {
 };
 
 FLOAT64 HOST_CALL low_fuel_value(ELEMENT_ICON*) {
-    FLOAT64 total = tank_pounds(lookup_number(LEFT_TANK_TOKEN) + lookup_number(RIGHT_TANK_TOKEN));
+    FLOAT64 total = tank_pounds(host_lookup_number(LEFT_TANK_TOKEN) + host_lookup_number(RIGHT_TANK_TOKEN));
     return total <= LOW_FUEL_POUNDS ? 1.0 : -1.0;
 }
 

@@ -9,8 +9,7 @@ namespace {
 constexpr SINT32 TEST_UPDATES = 27;
 constexpr FLOAT64 LIT_ABOVE = 8000.0;  // speed brake 0 .. 16383
 
-// Module-wide: the running lamp test.
-SINT32 lamp_test = 0;
+// Module-wide: updates left of the running lamp test, 0 when none runs.
 SINT32 lamp_test_counter = 0;
 
 FLOAT64 HOST_CALL speed_brake_lamp_value(ELEMENT_ICON* lamp);
@@ -56,16 +55,12 @@ MOUSERECT mouse_rects[] = {
 // A press during a test starts it again.
 HOST_BOOL HOST_CALL lamp_test_press(MOUSE_CLICK*, UINT32) {
     lamp_test_counter = TEST_UPDATES;
-    lamp_test = 1;
     return 0;
 }
 
 FLOAT64 HOST_CALL speed_brake_lamp_value(ELEMENT_ICON* lamp) {
-    if (lamp_test != 0) {
+    if (lamp_test_counter > 0) {
         --lamp_test_counter;
-        if (lamp_test_counter <= 0) {
-            lamp_test = 0;
-        }
         return 1.0;
     }
     return lamp->source_var.value.number > LIT_ABOVE ? 1.0 : -1.0;

@@ -132,11 +132,10 @@ FLOAT64 HOST_CALL maximum_hold(ELEMENT_NEEDLE* needle) {
 // Puts both holds on the present load factor; a non-finite reading leaves
 // them as they are.
 HOST_BOOL HOST_CALL reset_holds(MOUSE_CLICK*, UINT32) {
-    MODULE_VAR load = module_var(LOAD_FACTOR_TOKEN);
-    host_lookup_var(&load);
-    if (std::isfinite(load.value.number)) {
-        accel_min_g = load.value.number;
-        accel_max_g = load.value.number;
+    const FLOAT64 load = host_lookup_number(LOAD_FACTOR_TOKEN);
+    if (std::isfinite(load)) {
+        accel_min_g = load;
+        accel_max_g = load;
     }
     return 0;
 }

@@ -133,9 +133,7 @@ FLOAT64 HOST_CALL pitch_callback(ELEMENT_SPRITE* element) {
 // A gyro state read as a whole number; anything that is not a valid
 // non-negative integer counts as a fault.
 bool gyro_state_faulty(UINT32 token) {
-    MODULE_VAR var = module_var(token);
-    host_lookup_var(&var);
-    FLOAT64 value = var.value.number;
+    FLOAT64 value = host_lookup_number(token);
     SINT32 whole = 0;
     if (!(value >= 0.0) || !to_int32_checked(value, whole)) {
         return true;

@@ -13,12 +13,6 @@ constexpr UINT32 GYRO_HEADING = 84;
 constexpr FLOAT64 PARKED = 90.0;
 constexpr SINT32 NO_BEARING = 0x80;
 
-FLOAT64 lookup_number(UINT32 token) {
-    MODULE_VAR var = module_var(token);
-    host_lookup_var(&var);
-    return var.value.number;
-}
-
 }  // namespace
 
 bool receiver_has_signal(FLOAT64 state) {
@@ -32,12 +26,12 @@ bool station_has_bearing(FLOAT64 flags) {
 }
 
 FLOAT64 course_pointer(const CourseIndicator* indicator) {
-    const FLOAT64 heading = lookup_number(GYRO_HEADING);
+    const FLOAT64 heading = host_lookup_number(GYRO_HEADING);
     if (*indicator->power_on == 0) {
         return PARKED;
     }
-    const FLOAT64 receiver = lookup_number(indicator->receiver_token);
-    const FLOAT64 course = lookup_number(indicator->course_token);
+    const FLOAT64 receiver = host_lookup_number(indicator->receiver_token);
+    const FLOAT64 course = host_lookup_number(indicator->course_token);
     // Reduced so that a heading 45 to 135 degrees off the course parks the
     // pointer on either side of north; NaN parks it too.
     const FLOAT64 d = std::remainder(heading - course, 360.0);
@@ -81,7 +75,7 @@ FLOAT64 course_digits(ELEMENT_STRING* digits) {
 }
 
 void course_knob(const CourseIndicator* indicator, UINT32 mouse_flags, bool up) {
-    const SINT32 c = wrap_degrees(to_int32_saturated(lookup_number(indicator->course_token)));
+    const SINT32 c = wrap_degrees(to_int32_saturated(host_lookup_number(indicator->course_token)));
     SINT32 course = 0;
     if ((mouse_flags & MOUSE_LEFT_SINGLE) != 0) {
         course = up ? (c < 359 ? c + 1 : 0) : (c > 0 ? c - 1 : 359);
@@ -94,7 +88,7 @@ void course_knob(const CourseIndicator* indicator, UINT32 mouse_flags, bool up) 
 }
 
 FLOAT64 course_tooltip_value(const CourseIndicator* indicator) {
-    return std::trunc(lookup_number(indicator->course_token));
+    return std::trunc(host_lookup_number(indicator->course_token));
 }
 
 const char* course_tooltip_state(const CourseIndicator* indicator) {

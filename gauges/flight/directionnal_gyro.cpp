@@ -122,22 +122,16 @@ MOUSERECT mouse_rects[] = {
     mouse_end(),
 };
 
-FLOAT64 lookup_number(UINT32 token) {
-    MODULE_VAR var = module_var(token);
-    host_lookup_var(&var);
-    return var.value.number;
-}
-
 // Upright when the desired heading equals the heading; it then stays over
 // its own mark as the card turns.
 FLOAT64 HOST_CALL pointer_callback(ELEMENT_NEEDLE* element) {
     FLOAT64 desired = element->source_var.value.number;
-    return desired - lookup_number(GYRO_HEADING) - 90.0;
+    return desired - host_lookup_number(GYRO_HEADING) - 90.0;
 }
 
 // The desired heading as a whole number of degrees in 0..359 (NaN as 0).
 SINT32 current_desired_heading() {
-    return wrap_degrees(to_int32_saturated(lookup_number(DESIRED_HEADING)));
+    return wrap_degrees(to_int32_saturated(host_lookup_number(DESIRED_HEADING)));
 }
 
 // Left click steps by 1, right click by 10, wrapping through 0/359. The left
@@ -166,11 +160,11 @@ HOST_BOOL HOST_CALL knob_up(MOUSE_CLICK*, UINT32 mouse_flags) {
 }
 
 FLOAT64 HOST_CALL heading_argument(FLOAT64, UINT32, const char*, MODULE_VAR*, GAUGEHDR*) {
-    return lookup_number(GYRO_HEADING);
+    return host_lookup_number(GYRO_HEADING);
 }
 
 FLOAT64 HOST_CALL desired_heading_argument(FLOAT64, UINT32, const char*, MODULE_VAR*, GAUGEHDR*) {
-    return lookup_number(DESIRED_HEADING);
+    return host_lookup_number(DESIRED_HEADING);
 }
 
 }  // namespace

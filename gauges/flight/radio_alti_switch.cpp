@@ -56,17 +56,10 @@ HOST_BOOL HOST_CALL switch_click(MOUSE_CLICK*, UINT32) {
 }
 
 void HOST_CALL switch_callback(GAUGEHDR*, UINT32 service_id, WORD_PTR extra) {
-    switch (service_id) {
-    case PANEL_SERVICE_PRE_INSTALL:
+    if (service_id == PANEL_SERVICE_PRE_INSTALL) {
         radio_altimeter_on = 0;
-        sound_slot_install(&click_sound, extra, WAVE_SWITCH_CLICK);
-        break;
-    case PANEL_SERVICE_PRE_KILL:
-        sound_slot_release(&click_sound);
-        break;
-    default:
-        break;
     }
+    sound_slot_service(&click_sound, service_id, extra, WAVE_SWITCH_CLICK);
 }
 
 }  // namespace

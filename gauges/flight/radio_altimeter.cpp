@@ -299,9 +299,7 @@ void update_callouts() {
     if (radio_altimeter_on == 0 || radio_callouts_enabled == 0) {
         return;
     }
-    MODULE_VAR supply = module_var(SUPPLY_TOKEN);
-    host_lookup_var(&supply);
-    if (!(supply.value.number >= MINIMUM_SUPPLY)) {
+    if (!(host_lookup_number(SUPPLY_TOKEN) >= MINIMUM_SUPPLY)) {
         return;
     }
     if (try_callout(&decision_height_callout, callout_previous_height, height, callout_descent_rate)) {

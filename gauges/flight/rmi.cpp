@@ -71,9 +71,7 @@ MOUSERECT mouse_rects[] = {
 };
 
 bool has_bearing(UINT32 flags_token) {
-    MODULE_VAR flags = module_var(flags_token);
-    host_lookup_var(&flags);
-    return station_has_bearing(flags.value.number);
+    return station_has_bearing(host_lookup_number(flags_token));
 }
 
 // Points its own variable at the selected source: the host refreshes it from

@@ -225,7 +225,7 @@ FLOAT64 HOST_CALL tooltip_frequency(FLOAT64, UINT32, const char*, MODULE_VAR*, G
 
 // The simulation's tone, which may have been switched elsewhere.
 const char* HOST_CALL tooltip_tone(FLOAT64, UINT32, const char*, MODULE_VAR*, GAUGEHDR*) {
-    return radio_on_off(radio_lookup_number(ADF_TONE_TOKEN) == 1.0 ? 1 : 0);
+    return radio_on_off(host_lookup_number(ADF_TONE_TOKEN) == 1.0 ? 1 : 0);
 }
 
 const char* HOST_CALL tooltip_power(FLOAT64, UINT32, const char*, MODULE_VAR*, GAUGEHDR*) {

@@ -38,12 +38,6 @@ UINT32 radio_lookup_packed(UINT32 token) {
     return var.value.packed;
 }
 
-FLOAT64 radio_lookup_number(UINT32 token) {
-    MODULE_VAR var = module_var(token);
-    host_lookup_var(&var);
-    return var.value.number;
-}
-
 FLOAT64 com_whole_mhz(UINT32 token) {
     const UINT32 v = radio_lookup_packed(token);
     if (v >= 0x3000) {
@@ -197,17 +191,8 @@ void frequency_head_fraction_down(FrequencyHead* head) {
 }
 
 void frequency_head_service(FrequencyHead* head, UINT32 service_id, WORD_PTR extra) {
-    switch (service_id) {
-    case PANEL_SERVICE_PRE_INSTALL:
-        sound_slot_install(&head->click, extra, head->wave_id);
-        break;
-    case PANEL_SERVICE_PRE_UPDATE:
+    if (service_id == PANEL_SERVICE_PRE_UPDATE) {
         frequency_head_refresh(head);
-        break;
-    case PANEL_SERVICE_PRE_KILL:
-        sound_slot_release(&head->click);
-        break;
-    default:
-        break;
     }
+    sound_slot_service(&head->click, service_id, extra, head->wave_id);
 }

@@ -17,7 +17,6 @@
 // Packed-decimal variables hold a 32-bit integer in the first four bytes of
 // their value.
 UINT32 radio_lookup_packed(UINT32 token);
-FLOAT64 radio_lookup_number(UINT32 token);
 
 // Unpacking routines: one fresh lookup each (two for adf_whole_khz), a whole
 // number as a double.

@@ -152,19 +152,10 @@ MOUSERECT mouse_rects[] = {
 };
 
 void HOST_CALL xpdr_callback(GAUGEHDR*, UINT32 service_id, WORD_PTR extra) {
-    switch (service_id) {
-    case PANEL_SERVICE_PRE_INSTALL:
-        sound_slot_install(&click, extra, WAVE_RADIO_CLICK);
-        break;
-    case PANEL_SERVICE_PRE_UPDATE:
+    if (service_id == PANEL_SERVICE_PRE_UPDATE) {
         cached_code = xpdr_code(CODE_TOKEN);
-        break;
-    case PANEL_SERVICE_PRE_KILL:
-        sound_slot_release(&click);
-        break;
-    default:
-        break;
     }
+    sound_slot_service(&click, service_id, extra, WAVE_RADIO_CLICK);
 }
 
 }  // namespace

@@ -45,17 +45,10 @@ MOUSERECT mouse_rects[] = {
 
 // Every install selects VOR 1 again.
 void HOST_CALL selector_callback(GAUGEHDR*, UINT32 service_id, WORD_PTR extra) {
-    switch (service_id) {
-    case PANEL_SERVICE_PRE_INSTALL:
+    if (service_id == PANEL_SERVICE_PRE_INSTALL) {
         vor1_adf_select = 1;
-        sound_slot_install(&click, extra, WAVE_SWITCH_CLICK);
-        break;
-    case PANEL_SERVICE_PRE_KILL:
-        sound_slot_release(&click);
-        break;
-    default:
-        break;
     }
+    sound_slot_service(&click, service_id, extra, WAVE_SWITCH_CLICK);
 }
 
 }  // namespace
